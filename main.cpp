@@ -1,0 +1,13 @@
+// Игра ПЛОКС: starting the game means showing its main window; the process ends with its last window.
+#include "gameapplication.h"
+#include "ssiform1.h"
+
+int main(int argc, char* argv[])
+{
+    // The browser window's web engine, loaded only when that window first opens, needs this
+    // before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    GameApplication app(argc, argv);
+    (new ssiForm1)->show();
+    return app.exec();
+}

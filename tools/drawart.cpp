@@ -1,0 +1,153 @@
+// Draws the game's pictures into res/: the icon at 16, 32 and 48 pixels and as SVG, and the refresh button's
+// chevrons. Run it by hand after changing a design here; the build uses the files it wrote.
+#include "palette.h"
+
+#include <QColor>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+#include <QTextStream>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+QColor colour(ColourIndex index)
+{
+    const Rgb rgb = kPalette.at(static_cast<std::size_t>(index));
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// The icon shows a move: two light blue cubes one apart in a row, the first marked with the white cross.
+struct IconLayout {
+    int size;
+    int pad;
+    int cell;
+    int gap;
+    std::vector<std::vector<ColourIndex>> cubes;
+};
+
+const std::vector<IconLayout> kIcons = {
+    {16, 1, 7, 0, {{9, 12}, {10, 11}}},
+    {32, 3, 8, 1, {{10, 12, 11}, {9, 12, 9}, {13, 10, 12}}},
+    {48, 2, 14, 1, {{10, 12, 11}, {9, 12, 9}, {13, 10, 12}}},
+};
+
+const QColor kPlate(0, 64, 0);
+
+QRect cellRect(const IconLayout& icon, int row, int column)
+{
+    return QRect(icon.pad + column * (icon.cell + icon.gap), icon.pad + row * (icon.cell + icon.gap), icon.cell,
+                 icon.cell);
+}
+
+// The marked cube: the second row's first cube on the larger icons, the first cube on the smallest.
+QPoint markedCell(const IconLayout& icon)
+{
+    return icon.cubes.size() == 2 ? QPoint(0, 0) : QPoint(0, 1);
+}
+
+QImage drawIcon(const IconLayout& icon)
+{
+    QImage image(icon.size, icon.size, QImage::Format_ARGB32);
+    image.fill(kPlate);
+    QPainter painter(&image);
+    for (int row = 0; row < int(icon.cubes.size()); ++row)
+        for (int column = 0; column < int(icon.cubes[row].size()); ++column) {
+            const QRect cube = cellRect(icon, row, column);
+            const QColor face = colour(icon.cubes[row][column]);
+            painter.fillRect(cube, face);
+            if (icon.cell >= 8) {
+                // A bevel: light from the top left.
+                painter.setPen(face.lighter(160));
+                painter.drawLine(cube.topLeft(), cube.topRight());
+                painter.drawLine(cube.topLeft(), cube.bottomLeft());
+                painter.setPen(face.darker(170));
+                painter.drawLine(cube.bottomLeft(), cube.bottomRight());
+                painter.drawLine(cube.topRight(), cube.bottomRight());
+            }
+        }
+    const QPoint marked = markedCell(icon);
+    const QRect cube = cellRect(icon, marked.y(), marked.x());
+    painter.setClipRect(cube);
+    painter.setPen(QPen(Qt::white, icon.size >= 48 ? 2 : 1));
+    painter.drawLine(cube.topLeft(), cube.bottomRight());
+    painter.drawLine(cube.bottomLeft(), cube.topRight());
+    return image;
+}
+
+QString svgColour(const QColor& c)
+{
+    return c.name();
+}
+
+QString drawSvg(const IconLayout& icon)
+{
+    QString svg;
+    QTextStream out(&svg);
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << icon.size << "\" height=\"" << icon.size
+        << "\" viewBox=\"0 0 " << icon.size << ' ' << icon.size << "\">\n"
+        << "  <rect width=\"" << icon.size << "\" height=\"" << icon.size << "\" fill=\"" << svgColour(kPlate)
+        << "\"/>\n";
+    for (int row = 0; row < int(icon.cubes.size()); ++row)
+        for (int column = 0; column < int(icon.cubes[row].size()); ++column) {
+            const QRect cube = cellRect(icon, row, column);
+            const QColor face = colour(icon.cubes[row][column]);
+            out << "  <rect x=\"" << cube.x() << "\" y=\"" << cube.y() << "\" width=\"" << icon.cell
+                << "\" height=\"" << icon.cell << "\" fill=\"" << svgColour(face) << "\" stroke=\""
+                << svgColour(face.darker(170)) << "\" stroke-width=\"1\"/>\n";
+        }
+    const QPoint marked = markedCell(icon);
+    const QRect cube = cellRect(icon, marked.y(), marked.x());
+    out << "  <path d=\"M" << cube.left() << ' ' << cube.top() << " L" << cube.left() + icon.cell << ' '
+        << cube.top() + icon.cell << " M" << cube.left() << ' ' << cube.top() + icon.cell << " L"
+        << cube.left() + icon.cell << ' ' << cube.top() << "\" stroke=\"#ffffff\" stroke-width=\"2\"/>\n"
+        << "</svg>\n";
+    return svg;
+}
+
+// Two left-pointing chevrons, dark blue-green with a light green rim, on the green of the game's buttons.
+QImage drawRefresh()
+{
+    QImage image(28, 49, QImage::Format_RGB32);
+    image.fill(QColor(0, 128, 0));
+    QPainter painter(&image);
+    painter.setPen(QColor(144, 255, 144));
+    painter.setBrush(QColor(0, 80, 80));
+    for (const int tip : {1, 11}) {
+        const QPolygon chevron({QPoint(tip, 24), QPoint(tip + 10, 12), QPoint(tip + 15, 12), QPoint(tip + 5, 24),
+                                QPoint(tip + 15, 36), QPoint(tip + 10, 36)});
+        painter.drawPolygon(chevron);
+    }
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+bool writeText(const QString& path, const QString& text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: drawart RESOURCE_DIRECTORY\n");
+        return 2;
+    }
+    const QString res = QString::fromLocal8Bit(argv[1]);
+    bool written = true;
+    for (const IconLayout& icon : kIcons)
+        written &= drawIcon(icon).save(QStringLiteral("%1/icons/igra-%2.png").arg(res).arg(icon.size));
+    written &= writeText(res + QStringLiteral("/icons/igra.svg"), drawSvg(kIcons.back()));
+    written &= drawRefresh().save(res + QStringLiteral("/refresh.bmp"));
+    if (!written)
+        std::fprintf(stderr, "drawart: could not write into %s\n", argv[1]);
+    return written ? 0 : 1;
+}

@@ -1,0 +1,112 @@
+#include "boardpicture.h"
+
+#include "twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+BoardPicture::BoardPicture(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+// The image follows the widget's size and the screen's density; what was drawn stays where it was.
+void BoardPicture::fitImage()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize deviceSize(static_cast<int>(std::ceil(width() * ratio)), static_cast<int>(std::ceil(height() * ratio)));
+    if (image_.size() == deviceSize && image_.devicePixelRatio() == ratio)
+        return;
+    QImage fitted(deviceSize, QImage::Format_RGB32);
+    fitted.fill(Qt::white);
+    if (!image_.isNull()) {
+        QPainter painter(&fitted);
+        if (image_.devicePixelRatio() == ratio) {
+            painter.drawImage(0, 0, image_);
+        } else {
+            // A move to a screen of another density: the old picture scaled until the next repaint.
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            const QSizeF scaled = QSizeF(image_.size()) * (ratio / image_.devicePixelRatio());
+            painter.drawImage(QRectF(QPointF(0, 0), scaled), image_);
+        }
+    }
+    fitted.setDevicePixelRatio(ratio);
+    image_ = fitted;
+}
+
+double BoardPicture::devicePixelsPerTwip() const
+{
+    return image_.devicePixelRatio() / kTwipsPerPixel;
+}
+
+int BoardPicture::deviceFromTwips(double twips) const
+{
+    return static_cast<int>(std::lround(twips * devicePixelsPerTwip()));
+}
+
+QRect BoardPicture::logicalFromDevice(const QRect& device) const
+{
+    const qreal ratio = image_.devicePixelRatio();
+    return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio)
+        .toAlignedRect();
+}
+
+const QImage& BoardPicture::image()
+{
+    fitImage();
+    return image_;
+}
+
+void BoardPicture::clear()
+{
+    fitImage();
+    image_.fill(Qt::white);
+    update();
+}
+
+void BoardPicture::fillBox(int x1, int y1, int x2, int y2, const QColor& colour)
+{
+    fitImage();
+    // Each edge goes to the nearest device pixel, so neighbouring cells meet without a gap or an overlap.
+    const QRect box = QRect(QPoint(deviceFromTwips(std::min(x1, x2)), deviceFromTwips(std::min(y1, y2))),
+                            QPoint(deviceFromTwips(std::max(x1, x2) + 1) - 1, deviceFromTwips(std::max(y1, y2) + 1) - 1))
+                          .intersected(image_.rect());
+    if (box.isEmpty())
+        return;
+    const QRgb rgb = colour.rgb();
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(line + box.left(), line + box.right() + 1, rgb);
+    }
+    update(logicalFromDevice(box));
+}
+
+void BoardPicture::drawLine(int x1, int y1, int x2, int y2, const QColor& colour)
+{
+    fitImage();
+    QPainter painter(&image_);
+    // Unsmoothed, one pixel of the screen's density wide: sharp at every scale.
+    painter.setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::SquareCap));
+    const QPointF from(x1 / double(kTwipsPerPixel), y1 / double(kTwipsPerPixel));
+    const QPointF to(x2 / double(kTwipsPerPixel), y2 / double(kTwipsPerPixel));
+    painter.drawLine(from, to);
+    update(QRectF(from, to).normalized().toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+void BoardPicture::paintEvent(QPaintEvent*)
+{
+    fitImage();
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), image_);
+}
+
+void BoardPicture::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit mouseUp(event->button(), event->modifiers(), static_cast<float>(event->position().x() * kTwipsPerPixel),
+                 static_cast<float>(event->position().y() * kTwipsPerPixel));
+}

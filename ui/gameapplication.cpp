@@ -1,0 +1,49 @@
+#include "gameapplication.h"
+
+#include <QIcon>
+#include <QMessageBox>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+GameApplication::GameApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("igra"));
+    setApplicationDisplayName(QStringLiteral("Игра ПЛОКС"));
+    setApplicationVersion(QStringLiteral("1.0.0"));
+    setDesktopFileName(QStringLiteral("igra"));
+    // One style everywhere, so the buttons show their green faces whatever the desktop's theme.
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/igra/icons/igra-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+}
+
+bool GameApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        fail(QString::fromUtf8(error.what()));
+    } catch (...) {
+        fail(QStringLiteral("неизвестная ошибка"));
+    }
+    return false;
+}
+
+void GameApplication::fail(const QString& error)
+{
+    std::fprintf(stderr, "igra: run-time error: %s\n", error.toLocal8Bit().constData());
+    std::fflush(stderr);
+    // Errors that follow while the first is on screen are only logged: the process ends when its box closes.
+    if (reporting_)
+        return;
+    reporting_ = true;
+    QMessageBox::critical(nullptr, QStringLiteral("Игра"),
+                          QStringLiteral("Ошибка выполнения: %1.\nИгра будет закрыта.").arg(error));
+    std::_Exit(EXIT_FAILURE);
+}

@@ -1,0 +1,33 @@
+// The look all the game's windows share: dark green ground, green buttons, one sans-serif face.
+#pragma once
+
+#include "palette.h"
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace look {
+
+inline const QColor kWindowGround{0, 64, 0};
+inline const QColor kButtonFace{0, 128, 0};
+
+inline QColor paletteColour(ColourIndex index)
+{
+    const Rgb rgb = kPalette.at(static_cast<std::size_t>(index));
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// "MS Sans Serif", or the nearest sans-serif face with Cyrillic letters where it is missing.
+QFont font(double points, QFont::Weight weight = QFont::Bold, bool italic = false);
+
+// Paints a window or a control's background in a colour of its own.
+void setGround(QWidget* widget, const QColor& colour);
+void setTextColour(QWidget* widget, const QColor& colour);
+void setButtonFace(QWidget* widget, const QColor& colour);
+
+// Places a window that is not yet shown in the middle of its screen.
+void centreOnScreen(QWidget* window);
+
+} // namespace look
