@@ -49,13 +49,6 @@ int BoardPicture::deviceFromTwips(double twips) const
     return static_cast<int>(std::lround(twips * devicePixelsPerTwip()));
 }
 
-QRect BoardPicture::logicalFromDevice(const QRect& device) const
-{
-    const qreal ratio = image_.devicePixelRatio();
-    return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio)
-        .toAlignedRect();
-}
-
 const QImage& BoardPicture::image()
 {
     fitImage();
@@ -66,12 +59,11 @@ void BoardPicture::clear()
 {
     fitImage();
     image_.fill(Qt::white);
-    update();
+    changed();
 }
 
 void BoardPicture::fillBox(int x1, int y1, int x2, int y2, const QColor& colour)
 {
-    fitImage();
     // Each edge goes to the nearest device pixel, so neighbouring cells meet without a gap or an overlap.
     const QRect box = QRect(QPoint(deviceFromTwips(std::min(x1, x2)), deviceFromTwips(std::min(y1, y2))),
                             QPoint(deviceFromTwips(std::max(x1, x2) + 1) - 1, deviceFromTwips(std::max(y1, y2) + 1) - 1))
@@ -79,27 +71,42 @@ void BoardPicture::fillBox(int x1, int y1, int x2, int y2, const QColor& colour)
     if (box.isEmpty())
         return;
     const QRgb rgb = colour.rgb();
+    uchar* const bits = image_.bits();
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        QRgb* line = reinterpret_cast<QRgb*>(bits + y * image_.bytesPerLine());
         std::fill(line + box.left(), line + box.right() + 1, rgb);
     }
-    update(logicalFromDevice(box));
+    changed();
 }
 
 void BoardPicture::drawLine(int x1, int y1, int x2, int y2, const QColor& colour)
 {
-    fitImage();
+    if (image_.isNull())
+        return;
     QPainter painter(&image_);
     // Unsmoothed, one pixel of the screen's density wide: sharp at every scale.
     painter.setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::SquareCap));
-    const QPointF from(x1 / double(kTwipsPerPixel), y1 / double(kTwipsPerPixel));
-    const QPointF to(x2 / double(kTwipsPerPixel), y2 / double(kTwipsPerPixel));
-    painter.drawLine(from, to);
-    update(QRectF(from, to).normalized().toAlignedRect().adjusted(-1, -1, 1, 1));
+    painter.drawLine(QPointF(x1, y1) / kTwipsPerPixel, QPointF(x2, y2) / kTwipsPerPixel);
+    changed();
+}
+
+// A repaint changes hundreds of squares; the window is asked once to show them.
+void BoardPicture::changed()
+{
+    if (updatePending_)
+        return;
+    updatePending_ = true;
+    update();
+}
+
+void BoardPicture::resizeEvent(QResizeEvent*)
+{
+    fitImage();
 }
 
 void BoardPicture::paintEvent(QPaintEvent*)
 {
+    updatePending_ = false;
     fitImage();
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), image_);

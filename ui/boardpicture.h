@@ -23,6 +23,7 @@ signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -30,8 +31,9 @@ private:
     void fitImage();
     double devicePixelsPerTwip() const;
     int deviceFromTwips(double twips) const;
-    QRect logicalFromDevice(const QRect& device) const;
+    void changed();
 
     // Everything drawn lands here, at the screen's pixel density, and the window only copies it out.
     QImage image_;
+    bool updatePending_ = false;
 };

@@ -1,0 +1,256 @@
+// New game: the levels read from the settings, the board's size, and the deal.
+#include "boardtext.h"
+#include "fakes.h"
+#include "game.h"
+#include "levels.h"
+#include "recordingcanvas.h"
+
+#include <QTest>
+
+class NewGameTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Fixture {
+        RecordingCanvas canvas;
+        FixedSeedRandom random;
+        Game game{canvas, random};
+        MapSettings settings;
+
+        void play(const char* size, const char* difficulty)
+        {
+            settings.values = {{"Action2", size}, {"Action1", difficulty}};
+            game.newGame(settings);
+        }
+    };
+
+private slots:
+    void missingSettingsDealTwelveByNineteenInEightColours()
+    {
+        Fixture f;
+        f.game.newGame(f.settings);
+        const BoardState& b = f.game.board;
+        QCOMPARE(b.gorkor, 12);
+        QCOMPARE(b.vertkor, 19);
+        QCOMPARE(b.razmer, 381);
+        QCOMPARE(b.cvet, 7);
+        QCOMPARE(b.kolvo, 228);
+        QCOMPARE(b.ostal, 228);
+        QCOMPARE(b.slogn, 1);
+        QCOMPARE(f.canvas.width, 4575);
+        QCOMPARE(f.canvas.height, 7245);
+    }
+
+    void everySizeLevelGivesItsBoard_data()
+    {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<int>("gorkor");
+        QTest::addColumn<int>("razmer");
+        QTest::addColumn<int>("vertkor");
+        QTest::addColumn<int>("areaHeight");
+        QTest::newRow("0") << "0" << 9 << 508 << 14 << 7110;
+        QTest::newRow("1") << "1" << 12 << 381 << 19 << 7245;
+        QTest::newRow("2") << "2" << 15 << 305 << 24 << 7320;
+        QTest::newRow("3") << "3" << 18 << 254 << 29 << 7365;
+    }
+
+    void everySizeLevelGivesItsBoard()
+    {
+        QFETCH(QString, level);
+        QFETCH(int, gorkor);
+        QFETCH(int, razmer);
+        QFETCH(int, vertkor);
+        QFETCH(int, areaHeight);
+        Fixture f;
+        f.play(level.toLatin1().constData(), "1");
+        QCOMPARE(f.game.board.gorkor, gorkor);
+        QCOMPARE(f.game.board.razmer, razmer);
+        QCOMPARE(f.game.board.vertkor, vertkor);
+        QCOMPARE(f.game.board.kolvo, gorkor * vertkor);
+        QCOMPARE(f.game.board.pole.rows(), vertkor);
+        QCOMPARE(f.game.board.pole.columns(), gorkor);
+        QCOMPARE(f.canvas.width, 4575);
+        QCOMPARE(f.canvas.height, areaHeight);
+    }
+
+    // Every game measures the area that the previous one left.
+    void boardSizesHoldAfterEveryOtherLevel()
+    {
+        const int columns[] = {9, 12, 15, 18};
+        const int rows[] = {14, 19, 24, 29};
+        for (const char* before : {"1", "2", "3"})
+            for (int level = 0; level <= 3; ++level) {
+                Fixture f;
+                f.play(before, "1");
+                f.play(std::to_string(level).c_str(), "1");
+                QCOMPARE(f.game.board.gorkor, columns[level]);
+                QCOMPARE(f.game.board.vertkor, rows[level]);
+            }
+    }
+
+    void afterALevelZeroGameTheLargerBoardsLoseARow()
+    {
+        Fixture f;
+        f.play("0", "1");
+        QCOMPARE(f.canvas.height, 7110);
+        f.play("0", "1");
+        QCOMPARE(f.game.board.vertkor, 14);
+        f.play("2", "1");
+        QCOMPARE(f.game.board.vertkor, 23);
+        QCOMPARE(f.game.board.razmer, 305);
+        f.play("0", "1");
+        f.play("3", "1");
+        QCOMPARE(f.game.board.vertkor, 28);
+        QCOMPARE(f.game.board.razmer, 254);
+        f.play("0", "1");
+        f.play("1", "1");
+        QCOMPARE(f.game.board.vertkor, 19);
+        QCOMPARE(f.canvas.height, 7245);
+        f.play("3", "1");
+        QCOMPARE(f.game.board.vertkor, 29);
+    }
+
+    void difficultySetsTheColoursDealt_data()
+    {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<int>("cvet");
+        QTest::newRow("0") << "0" << 4;
+        QTest::newRow("1") << "1" << 7;
+        QTest::newRow("2") << "2" << 10;
+        QTest::newRow("3") << "3" << 13;
+    }
+
+    void difficultySetsTheColoursDealt()
+    {
+        QFETCH(QString, level);
+        QFETCH(int, cvet);
+        Fixture f;
+        f.play("3", level.toLatin1().constData());
+        QCOMPARE(f.game.board.cvet, cvet);
+        QCOMPARE(f.game.board.slogn, level.toInt());
+        std::vector<int> seen(16, 0);
+        for (int c = 1; c <= f.game.board.gorkor; ++c)
+            for (int r = 1; r <= f.game.board.vertkor; ++r) {
+                const ColourIndex k = f.game.board.pole(r, c);
+                QVERIFY2(k >= 0 && k <= cvet, qPrintable(QString("cell %1,%2 holds %3").arg(r).arg(c).arg(k)));
+                ++seen[k];
+            }
+        // 522 cells in at most 14 colours: every colour turns up.
+        for (int k = 0; k <= cvet; ++k)
+            QVERIFY2(seen[k] > 0, qPrintable(QString("colour %1 never dealt").arg(k)));
+    }
+
+    void theGamesOwnSourceDealsWithinTheColoursToo()
+    {
+        RecordingCanvas canvas;
+        ClockSeededRandom random;
+        Game game(canvas, random);
+        MapSettings settings;
+        settings.values = {{"Action2", "3"}, {"Action1", "3"}};
+        Grid previous;
+        for (int round = 0; round < 20; ++round) {
+            game.newGame(settings);
+            for (int c = 1; c <= 18; ++c)
+                for (int r = 1; r <= 29; ++r)
+                    QVERIFY(game.board.pole(r, c) >= 0 && game.board.pole(r, c) <= 13);
+            QVERIFY(game.board.pole != previous);
+            previous = game.board.pole;
+        }
+    }
+
+    // A level that is not 0..3 must neither crash the game nor deal an impossible board.
+    void badSettingsStillDealASoundBoard_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("gorkor");
+        QTest::addColumn<int>("cvet");
+        QTest::newRow("not a number") << "abc" << 12 << 7;
+        QTest::newRow("empty") << "" << 12 << 7;
+        QTest::newRow("half rounds to even") << "2.5" << 15 << 10;
+        QTest::newRow("three and a half") << "3.5" << 18 << 13;
+        QTest::newRow("negative") << "-1" << 9 << 4;
+        QTest::newRow("too large") << "7" << 18 << 13;
+        QTest::newRow("beyond 16 bits") << "99999" << 18 << 13;
+        QTest::newRow("blanks around") << " 2 " << 15 << 10;
+        QTest::newRow("exponent") << "2e0" << 15 << 10;
+        QTest::newRow("infinite") << "inf" << 12 << 7;
+        QTest::newRow("trailing text") << "2x" << 12 << 7;
+    }
+
+    void badSettingsStillDealASoundBoard()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, gorkor);
+        QFETCH(int, cvet);
+        Fixture f;
+        f.play(stored.toUtf8().constData(), stored.toUtf8().constData());
+        QCOMPARE(f.game.board.gorkor, gorkor);
+        QCOMPARE(f.game.board.cvet, cvet);
+        QVERIFY(f.game.board.razmer > 0);
+        QVERIFY(f.game.board.vertkor > 0);
+    }
+
+    void dialogLevelsKeepOtherNumbersAndDropBadText()
+    {
+        QCOMPARE(dialogLevel(std::nullopt), 0);
+        QCOMPARE(dialogLevel(std::string("2")), 2);
+        QCOMPARE(dialogLevel(std::string("7")), 7);
+        QCOMPARE(dialogLevel(std::string("-1")), -1);
+        QCOMPARE(dialogLevel(std::string("1.5")), 2);
+        QCOMPARE(dialogLevel(std::string("abc")), 0);
+        QCOMPARE(dialogLevel(std::string("")), 0);
+        QCOMPARE(dialogLevel(std::string("99999")), 0);
+        QCOMPARE(dialogLevel(std::string("+3")), 3);
+    }
+
+    void boardStartsFullWithAnAllBlackUndoCopy()
+    {
+        Fixture f;
+        f.play("2", "3");
+        const BoardState& b = f.game.board;
+        QCOMPARE(b.polevr, Grid(b.vertkor, b.gorkor, 0));
+        QVERIFY(!b.polevrSaved);
+        for (int c = 1; c <= b.gorkor; ++c)
+            for (int r = 1; r <= b.vertkor; ++r) {
+                QVERIFY(b.pole(r, c) != kEmpty);
+                QVERIFY(b.pole(r, c) != 14);
+            }
+    }
+
+    void everyGameReseedsAndRepaintsOnce()
+    {
+        Fixture f;
+        f.play("1", "1");
+        f.play("1", "1");
+        QCOMPARE(f.random.reseeds, 2);
+        // Step 4 clears, RedrawBoard clears again: two clears a game, and one box per cell.
+        QCOMPARE(f.canvas.clears, 4);
+        QCOMPARE(f.canvas.paints, 2 * 228);
+        QCOMPARE(f.canvas.total, std::string("Всего кубиков  228"));
+        QCOMPARE(f.canvas.remaining, std::string("Осталось кубиков  228"));
+        QCOMPARE(f.canvas.removed, std::string("Удалено кубиков  0"));
+    }
+
+    void newGameEndsAMarkAPauseAndTheEyeButKeepsTheMarkFields()
+    {
+        Fixture f;
+        f.play("1", "1");
+        f.game.move = MoveState{2, 3, 4, 5, 6, 7, 8, 9};
+        f.canvas.enabled = false;
+        f.canvas.panel = 5;
+        f.play("1", "1");
+        QCOMPARE(f.game.move.hod, 0);
+        QVERIFY(f.canvas.enabled);
+        QCOMPARE(f.canvas.panel, ColourIndex{5});
+        QCOMPARE(f.game.move.gotm, 3);
+        QCOMPARE(f.game.move.votm, 4);
+        QCOMPARE(f.game.move.gotm1, 5);
+        QCOMPARE(f.game.move.votm1, 6);
+        QCOMPARE(f.game.move.vrcvet, 7);
+        QCOMPARE(f.game.move.vrem, 8);
+        QCOMPARE(f.game.move.obzor, 9);
+    }
+};
+
+QTEST_APPLESS_MAIN(NewGameTest)
+#include "test_newgame.moc"
