@@ -1,0 +1,80 @@
+// The main window dealt from a fixed seed and played through its controls, as a player would.
+#pragma once
+
+#include "boardpicture.h"
+#include "fakes.h"
+#include "look.h"
+#include "ssiform1.h"
+#include "windowtest.h"
+
+#include <QLabel>
+#include <QPointer>
+
+class PlayedWindow {
+public:
+    PlayedWindow()
+        : form(new ssiForm1(std::make_unique<FixedSeedRandom>()))
+    {
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form))
+            qFatal("the main window was never shown");
+    }
+    ~PlayedWindow() { delete form; }
+
+    Game& game() { return form->game(); }
+    Grid& pole() { return form->game().board.pole; }
+    const MoveState& move() { return form->game().move; }
+    BoardPicture* picture() { return child<BoardPicture>(form, "Picture1"); }
+
+    void press(const char* button) { click(form, button); }
+    void newGame() { press("Command2"); }
+
+    // A release at the centre of a cell.
+    void releaseOn(int row, int column, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const int razmer = game().board.razmer;
+        releaseAt(picture(), (column - 1) * razmer + razmer / 2, (row - 1) * razmer + razmer / 2, button);
+    }
+
+    void tick(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            form->Timer1_Timer();
+    }
+
+    // What the picture shows: the colour at the centre of a cell, and a few pixels off the centre,
+    // where a cross would not run.
+    QColor shownCentre(int row, int column)
+    {
+        const int razmer = game().board.razmer;
+        return shownAt(picture(), (column - 1) * razmer + razmer / 2, (row - 1) * razmer + razmer / 2);
+    }
+    QColor shownBeside(int row, int column)
+    {
+        const int razmer = game().board.razmer;
+        return shownAt(picture(), (column - 1) * razmer + razmer / 2, (row - 1) * razmer + razmer / 5);
+    }
+    QColor colour(int row, int column) { return look::paletteColour(pole()(row, column)); }
+
+    // Whether every cell of the picture shows the board's own colour.
+    bool pictureShowsTheBoard()
+    {
+        const QImage image = picture()->grab().toImage();
+        const int razmer = game().board.razmer;
+        for (int c = 1; c <= game().board.gorkor; ++c)
+            for (int r = 1; r <= game().board.vertkor; ++r) {
+                const int x = ((c - 1) * razmer + razmer / 2) / 15;
+                const int y = ((r - 1) * razmer + razmer / 5) / 15;
+                if (image.pixelColor(x, y) != colour(r, c))
+                    return false;
+            }
+        return true;
+    }
+
+    QColor panel() { return shownAt(child(form, "Picture2"), 247, 247); }
+    QString counter(const char* label) { return child<QLabel>(form, label)->text(); }
+    QString remaining() { return counter("Label2"); }
+    QString removed() { return counter("Label3"); }
+
+    QPointer<ssiForm1> form;
+};
