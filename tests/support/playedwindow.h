@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <functional>
+
 class PlayedWindow {
 public:
     PlayedWindow()
@@ -56,8 +58,8 @@ public:
     }
     QColor colour(int row, int column) { return look::paletteColour(pole()(row, column)); }
 
-    // Whether every cell of the picture shows the board's own colour.
-    bool pictureShowsTheBoard()
+    // Whether every cell of the picture shows the colour given for it.
+    bool pictureShows(const std::function<QColor(int row, int column)>& expected)
     {
         const QImage image = picture()->grab().toImage();
         const int razmer = game().board.razmer;
@@ -65,10 +67,21 @@ public:
             for (int r = 1; r <= game().board.vertkor; ++r) {
                 const int x = ((c - 1) * razmer + razmer / 2) / 15;
                 const int y = ((r - 1) * razmer + razmer / 5) / 15;
-                if (image.pixelColor(x, y) != colour(r, c))
+                if (image.pixelColor(x, y) != expected(r, c))
                     return false;
             }
         return true;
+    }
+    bool pictureShowsTheBoard()
+    {
+        return pictureShows([this](int r, int c) { return colour(r, c); });
+    }
+    // Only the cubes of one colour, every other cell white.
+    bool pictureShowsOnly(ColourIndex shown)
+    {
+        return pictureShows([this, shown](int r, int c) {
+            return pole()(r, c) == shown ? colour(r, c) : QColor(Qt::white);
+        });
     }
 
     QColor panel() { return shownAt(child(form, "Picture2"), 247, 247); }
