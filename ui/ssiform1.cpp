@@ -1,7 +1,9 @@
 #include "ssiform1.h"
 
 #include "boardpicture.h"
+#include "leveldialog.h"
 #include "look.h"
+#include "openwindow.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -85,6 +87,8 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     connect(Command9, &QPushButton::clicked, this, &ssiForm1::Command9_Click);
     connect(Command10, &QPushButton::clicked, this, &ssiForm1::Command10_Click);
     connect(Command13, &QPushButton::clicked, this, &ssiForm1::Command13_Click);
+    connect(Command11, &QPushButton::clicked, this, &ssiForm1::Command11_Click);
+    connect(Command12, &QPushButton::clicked, this, &ssiForm1::Command12_Click);
     connect(Command14, &QPushButton::clicked, this, &ssiForm1::Command14_Click);
     connect(Picture1, &BoardPicture::mouseUp, this, &ssiForm1::Picture1_MouseUp);
     connect(Timer1, &QTimer::timeout, this, &ssiForm1::Timer1_Timer);
@@ -149,6 +153,19 @@ void ssiForm1::Command9_Click()
 void ssiForm1::Command10_Click()
 {
     game_.overview();
+}
+
+// The level dialogs act as modal ones: the main window waits, disabled, until they close.
+void ssiForm1::Command11_Click()
+{
+    setEnabled(false);
+    openWindow<LevelDialog>(kSizeDialog.name, kSizeDialog, this);
+}
+
+void ssiForm1::Command12_Click()
+{
+    setEnabled(false);
+    openWindow<LevelDialog>(kDifficultyDialog.name, kDifficultyDialog, this);
 }
 
 void ssiForm1::Command13_Click()

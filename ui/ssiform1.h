@@ -30,6 +30,8 @@ public slots:
     void Command6_Click();
     void Command9_Click();
     void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
     void Command13_Click();
     void Command14_Click();
     void Picture1_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);

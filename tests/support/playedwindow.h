@@ -4,6 +4,7 @@
 #include "boardpicture.h"
 #include "fakes.h"
 #include "look.h"
+#include "openwindow.h"
 #include "ssiform1.h"
 #include "windowtest.h"
 

@@ -1,0 +1,272 @@
+// The size and difficulty dialogs: what they show, what they store, and the main window waiting for them.
+#include "leveldialog.h"
+#include "playedwindow.h"
+#include "temporarysettings.h"
+
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporarySettings> settings_;
+
+    LevelDialog* open(PlayedWindow& w, const char* button, const char* name)
+    {
+        w.press(button);
+        LevelDialog* dialog = findOpenWindow<LevelDialog>(name);
+        if (dialog && !QTest::qWaitForWindowExposed(dialog))
+            return nullptr;
+        return dialog;
+    }
+
+    static int selected(LevelDialog* dialog)
+    {
+        for (int i = 1; i <= 3; ++i)
+            if (child<QRadioButton>(dialog, QStringLiteral("Option%1").arg(i).toLatin1().constData())->isChecked())
+                return i;
+        return 0;
+    }
+
+    static void choose(LevelDialog* dialog, int option)
+    {
+        QTest::mouseClick(child<QRadioButton>(dialog, QStringLiteral("Option%1").arg(option).toLatin1().constData()),
+                          Qt::LeftButton);
+    }
+
+private slots:
+    void init() { settings_ = std::make_unique<TemporarySettings>(); }
+
+    void bothDialogsFollowOneDesign_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("optionWidth");
+        QTest::addColumn<QRect>("command1");
+        QTest::newRow("size") << "Command11" << "ssiForm3" << "Выбор размера"
+                              << QStringList{"Маленький", "Средний", "Большой", "Принять", "Отменить"}
+                              << QSize(234, 90) << 105 << QRect(120, 8, 105, 33);
+        QTest::newRow("difficulty") << "Command12" << "ssiForm4" << "Выбор сложности"
+                                    << QStringList{"Низкая", "Средняя", "Высокая", "Принять", "Отмена"}
+                                    << QSize(212, 85) << 121 << QRect(104, 8, 97, 33);
+    }
+
+    void bothDialogsFollowOneDesign()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, captions);
+        QFETCH(QSize, size);
+        QFETCH(int, optionWidth);
+        QFETCH(QRect, command1);
+        PlayedWindow w;
+        LevelDialog* dialog = open(w, button.toLatin1().constData(), name.toLatin1().constData());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), caption);
+        QCOMPARE(dialog->size(), size);
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(!dialog->parentWidget());
+        QVERIFY(!(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(dialog->windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(dialog->palette().color(QPalette::Window), QColor(0, 64, 0));
+        for (int i = 1; i <= 3; ++i) {
+            auto* option = child<QRadioButton>(dialog, QStringLiteral("Option%1").arg(i).toLatin1().constData());
+            QCOMPARE(option->text(), captions[i - 1]);
+            QCOMPARE(option->geometry(), QRect(8, 16 + 24 * (i - 1), optionWidth, 13));
+            QCOMPARE(option->palette().color(QPalette::WindowText), QColor(0, 0, 64));
+            QCOMPARE(shownAt(option, optionWidth * 15 - 30, 90), QColor(0, 64, 0));
+            QCOMPARE(option->font().pointSizeF(), 9.75);
+            QVERIFY(option->font().bold());
+        }
+        auto* accept = child<QPushButton>(dialog, "Command1");
+        auto* cancel = child<QPushButton>(dialog, "Command2");
+        QCOMPARE(accept->text(), captions[3]);
+        QCOMPARE(cancel->text(), captions[4]);
+        QCOMPARE(accept->geometry(), command1);
+        QCOMPARE(cancel->geometry(), command1.translated(0, 40));
+        QCOMPARE(accept->font().pointSizeF(), 12.0);
+        QCOMPARE(accept->palette().color(QPalette::Button), QColor(0, 128, 0));
+        QVERIFY(!accept->isDefault() && !accept->autoDefault() && !cancel->autoDefault());
+        // Tab order: the three options, then the two buttons.
+        QCOMPARE(child(dialog, "Option3")->nextInFocusChain(), static_cast<QWidget*>(accept));
+        QCOMPARE(accept->nextInFocusChain(), static_cast<QWidget*>(cancel));
+        // Enter and Esc do nothing.
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        dialog->close();
+    }
+
+    void firstRunStoresZeroAndTheNextGameIsTheSmallest()
+    {
+        PlayedWindow w;
+        LevelDialog* size = open(w, "Command11", "ssiForm3");
+        QVERIFY(!w.form->isEnabled());
+        QCOMPARE(selected(size), 0);
+        QCOMPARE(size->level(), 0);
+        click(size, "Command1");
+        QTRY_VERIFY(!findOpenWindow<LevelDialog>("ssiForm3"));
+        QVERIFY(w.form->isEnabled());
+        QCOMPARE(settings_->get("Action2"), QVariant("0"));
+
+        LevelDialog* difficulty = open(w, "Command12", "ssiForm4");
+        click(difficulty, "Command1");
+        QCOMPARE(settings_->get("Action1"), QVariant("0"));
+
+        w.newGame();
+        QCOMPARE(w.game().board.gorkor, 9);
+        QCOMPARE(w.game().board.vertkor, 14);
+        QCOMPARE(w.game().board.cvet, 4);
+        QCOMPARE(w.counter("Label1"), QString("Всего кубиков  126"));
+    }
+
+    void aStoredLevelIsPreselectedAndWrittenBack()
+    {
+        settings_->set("Action1", "2");
+        PlayedWindow w;
+        LevelDialog* dialog = open(w, "Command12", "ssiForm4");
+        QCOMPARE(selected(dialog), 2);
+        QCOMPARE(dialog->level(), 2);
+        click(dialog, "Command1");
+        QCOMPARE(settings_->get("Action1"), QVariant("2"));
+    }
+
+    void cancelAndTheCloseBoxStoreNothing()
+    {
+        settings_->set("Action2", "1");
+        PlayedWindow w;
+        LevelDialog* dialog = open(w, "Command11", "ssiForm3");
+        choose(dialog, 3);
+        QCOMPARE(dialog->level(), 3);
+        click(dialog, "Command2");
+        QTRY_VERIFY(!findOpenWindow<LevelDialog>("ssiForm3"));
+        QVERIFY(w.form->isEnabled());
+        QCOMPARE(settings_->get("Action2"), QVariant("1"));
+
+        dialog = open(w, "Command11", "ssiForm3");
+        QCOMPARE(selected(dialog), 1);
+        choose(dialog, 3);
+        dialog->close(); // the close box
+        QVERIFY(w.form->isEnabled());
+        QCOMPARE(settings_->get("Action2"), QVariant("1"));
+        w.press("Command2");
+        QCOMPARE(w.game().board.gorkor, 12);
+    }
+
+    void acceptedLevelWaitsForTheNextNewGame()
+    {
+        PlayedWindow w;
+        w.newGame();
+        const Grid board = w.pole();
+        const QImage shown = w.picture()->grab().toImage();
+        LevelDialog* dialog = open(w, "Command11", "ssiForm3");
+        choose(dialog, 3);
+        click(dialog, "Command1");
+        QCOMPARE(settings_->get("Action2"), QVariant("3"));
+        QCOMPARE(w.pole(), board);
+        QCOMPARE(w.picture()->grab().toImage(), shown);
+        QCOMPARE(w.counter("Label1"), QString("Всего кубиков  228"));
+        w.newGame();
+        QCOMPARE(w.game().board.gorkor, 18);
+        QCOMPARE(w.game().board.vertkor, 29);
+    }
+
+    void otherStoredTextsAreShownWithNoOption_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("seven") << "7" << "7";
+        QTest::newRow("negative") << "-1" << "-1";
+        QTest::newRow("not a number") << "abc" << "0";
+        QTest::newRow("empty") << "" << "0";
+        QTest::newRow("beyond 16 bits") << "99999" << "0";
+    }
+
+    void otherStoredTextsAreShownWithNoOption()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, written);
+        settings_->set("Action2", stored);
+        PlayedWindow w;
+        LevelDialog* dialog = open(w, "Command11", "ssiForm3");
+        QCOMPARE(selected(dialog), 0);
+        click(dialog, "Command1");
+        QCOMPARE(settings_->get("Action2"), QVariant(written));
+    }
+
+    void aStoreThatCannotBeWrittenSaysSoAndKeepsTheDialog()
+    {
+        // A settings directory that is a plain file cannot be written, not even by root.
+        QTemporaryDir dir;
+        QFile blocker(dir.path() + QStringLiteral("/file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+
+        PlayedWindow w;
+        LevelDialog* dialog = open(w, "Command11", "ssiForm3");
+        choose(dialog, 2);
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        click(dialog, "Command1");
+        QCOMPARE(shown, QString("Не удалось сохранить выбор: файл настроек недоступен для записи."));
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!w.form->isEnabled());
+        click(dialog, "Command2");
+        QTRY_VERIFY(!findOpenWindow<LevelDialog>("ssiForm3"));
+        QVERIFY(w.form->isEnabled());
+    }
+
+    void theWaitingMainWindowTakesNoInput()
+    {
+        PlayedWindow w;
+        w.newGame();
+        const Grid board = w.pole();
+        LevelDialog* dialog = open(w, "Command11", "ssiForm3");
+        w.releaseOn(5, 5);
+        QCOMPARE(w.move().hod, 0);
+        w.press("Command2");
+        w.press("Command5");
+        QCOMPARE(w.pole(), board);
+        // A second "Размер" or "Сложность" opens nothing more.
+        w.press("Command11");
+        w.press("Command12");
+        QCOMPARE(findOpenWindow<LevelDialog>("ssiForm4"), nullptr);
+        int dialogs = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            dialogs += qobject_cast<LevelDialog*>(window) && window->isVisible();
+        QCOMPARE(dialogs, 1);
+        // Its close box does nothing either.
+        QVERIFY(!w.form->close());
+        QVERIFY(w.form->isVisible());
+        dialog->close();
+        w.releaseOn(5, 5);
+        QCOMPARE(w.move().hod, 1);
+    }
+
+    void theStoreIsAPlainPerUserSettingsFile()
+    {
+        PlayedWindow w;
+        LevelDialog* dialog = open(w, "Command12", "ssiForm4");
+        choose(dialog, 3);
+        click(dialog, "Command1");
+        QFile file(settings_->filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        QVERIFY2(content.contains("[Options]\nAction1=3\n"), content.constData());
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "test_dialogs.moc"

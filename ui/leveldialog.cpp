@@ -1,0 +1,103 @@
+#include "leveldialog.h"
+
+#include "levels.h"
+#include "look.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
+    : design_(design), mainWindow_(mainWindow)
+{
+    setObjectName(QLatin1String(design.name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8(design.caption));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(rectFromTwips(0, 0, design.width, design.height).size());
+    look::setGround(this, look::kWindowGround);
+
+    using Handler = void (LevelDialog::*)();
+    const Handler handlers[3] = {&LevelDialog::Option1_Click, &LevelDialog::Option2_Click, &LevelDialog::Option3_Click};
+    for (int i = 0; i < 3; ++i) {
+        QRadioButton* option = new QRadioButton(QString::fromUtf8(design.options[i]), this);
+        option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        option->setGeometry(rectFromTwips(120, 240 + 360 * i, design.optionWidth, 195));
+        option->setFont(look::font(9.75));
+        look::setGround(option, look::kWindowGround);
+        look::setTextColour(option, QColor(0, 0, 64));
+        // A selection by mouse, by keyboard or by Form_Load runs the option's handler.
+        connect(option, &QRadioButton::toggled, this, [this, handler = handlers[i]](bool selected) {
+            if (selected)
+                (this->*handler)();
+        });
+        options_[i] = option;
+    }
+
+    const auto addButton = [this, &design](const char* name, const QString& caption, int top) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(rectFromTwips(design.buttonLeft, top, design.buttonWidth, 495));
+        button->setFont(look::font(12));
+        look::setButtonFace(button, look::kButtonFace);
+        // Neither is the dialog's default or cancel button: Enter and Esc do nothing.
+        button->setAutoDefault(false);
+        return button;
+    };
+    QPushButton* Command1 = addButton("Command1", QStringLiteral("Принять"), 120);
+    QPushButton* Command2 = addButton("Command2", QString::fromUtf8(design.cancelCaption), 720);
+    connect(Command1, &QPushButton::clicked, this, &LevelDialog::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &LevelDialog::Command2_Click);
+
+    look::centreOnScreen(this);
+    Form_Load();
+}
+
+void LevelDialog::Form_Load()
+{
+    vybor = dialogLevel(settings_.value(design_.key));
+    if (vybor >= 1 && vybor <= 3)
+        options_[vybor - 1]->setChecked(true);
+}
+
+void LevelDialog::Option1_Click()
+{
+    vybor = 1;
+}
+
+void LevelDialog::Option2_Click()
+{
+    vybor = 2;
+}
+
+void LevelDialog::Option3_Click()
+{
+    vybor = 3;
+}
+
+void LevelDialog::Command1_Click()
+{
+    // A level the player believes stored must be stored: a failed write keeps the dialog open.
+    if (!settings_.setValue(design_.key, std::to_string(vybor))) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Не удалось сохранить выбор: файл настроек недоступен для записи."));
+        return;
+    }
+    close();
+}
+
+void LevelDialog::Command2_Click()
+{
+    close();
+}
+
+// Form_Unload: however the dialog closes, the main window takes input again.
+void LevelDialog::closeEvent(QCloseEvent* event)
+{
+    if (mainWindow_)
+        mainWindow_->setEnabled(true);
+    event->accept();
+}
