@@ -1,6 +1,7 @@
 #include "gameapplication.h"
 
-#include <QIcon>
+#include "look.h"
+
 #include <QMessageBox>
 #include <QStyleFactory>
 
@@ -17,10 +18,7 @@ GameApplication::GameApplication(int& argc, char** argv)
     setDesktopFileName(QStringLiteral("igra"));
     // One style everywhere, so the buttons show their green faces whatever the desktop's theme.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/igra/icons/igra-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(look::gameIcon());
 }
 
 bool GameApplication::notify(QObject* receiver, QEvent* event)

@@ -7,6 +7,14 @@
 
 namespace look {
 
+QIcon gameIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/igra/icons/igra-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 QFont font(double points, QFont::Weight weight, bool italic)
 {
     QFont face;

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 
 class QWidget;
 
@@ -18,6 +19,9 @@ inline QColor paletteColour(ColourIndex index)
     const Rgb rgb = kPalette.at(static_cast<std::size_t>(index));
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
+
+// The icon every window of the game carries.
+QIcon gameIcon();
 
 // "MS Sans Serif", or the nearest sans-serif face with Cyrillic letters where it is missing.
 QFont font(double points, QFont::Weight weight = QFont::Bold, bool italic = false);

@@ -1,9 +1,12 @@
 #include "ssiform1.h"
 
 #include "boardpicture.h"
+#include "browseropener.h"
+#include "frmabout.h"
 #include "leveldialog.h"
 #include "look.h"
 #include "openwindow.h"
+#include "ssiform5.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -81,9 +84,12 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
 
     connect(Command1, &QPushButton::clicked, this, &ssiForm1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ssiForm1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &ssiForm1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &ssiForm1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &ssiForm1::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &ssiForm1::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &ssiForm1::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &ssiForm1::Command8_Click);
     connect(Command9, &QPushButton::clicked, this, &ssiForm1::Command9_Click);
     connect(Command10, &QPushButton::clicked, this, &ssiForm1::Command10_Click);
     connect(Command13, &QPushButton::clicked, this, &ssiForm1::Command13_Click);
@@ -130,6 +136,11 @@ void ssiForm1::Command2_Click()
     game_.newGame(settings_);
 }
 
+void ssiForm1::Command3_Click()
+{
+    openBrowserWindow();
+}
+
 void ssiForm1::Command4_Click()
 {
     game_.eye();
@@ -143,6 +154,18 @@ void ssiForm1::Command5_Click()
 void ssiForm1::Command6_Click()
 {
     game_.scrollLeft();
+}
+
+void ssiForm1::Command7_Click()
+{
+    openWindow<ssiForm5>(QStringLiteral("ssiForm5"));
+}
+
+// The About box acts as a modal one: the main window waits, disabled, until it closes.
+void ssiForm1::Command8_Click()
+{
+    setEnabled(false);
+    openWindow<frmAbout>(QStringLiteral("frmAbout"), this);
 }
 
 void ssiForm1::Command9_Click()

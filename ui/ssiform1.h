@@ -25,9 +25,12 @@ public:
 public slots:
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
     void Command9_Click();
     void Command10_Click();
     void Command11_Click();

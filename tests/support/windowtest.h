@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 
 template <typename T = QWidget>
@@ -31,6 +32,20 @@ inline QColor shownAt(QWidget* widget, int xTwips, int yTwips)
     const QImage image = widget->grab().toImage();
     const qreal ratio = image.devicePixelRatio();
     return image.pixelColor(int(xTwips / 15.0 * ratio), int(yTwips / 15.0 * ratio));
+}
+
+// The names of the controls that Tab walks through, starting at one, once round.
+inline QStringList tabOrder(QWidget* start)
+{
+    QStringList names;
+    QWidget* control = start;
+    do {
+        names << control->objectName();
+        do
+            control = control->nextInFocusChain();
+        while (control->focusPolicy() == Qt::NoFocus || control->isWindow());
+    } while (control != start && names.size() < 100);
+    return names;
 }
 
 // The top-level window of a type, if one is open.

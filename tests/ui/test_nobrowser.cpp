@@ -1,0 +1,41 @@
+// Without the browser module the game goes on: the browser window's place says so and offers the
+// desktop's own browser.
+#include "playedwindow.h"
+#include "studio.h"
+#include "temporarysettings.h"
+
+#include <QLabel>
+
+class NoBrowserTest : public QObject {
+    Q_OBJECT
+
+private:
+    TemporarySettings settings_;
+
+private slots:
+    void aMissingModuleLeavesAWindowThatSaysSo()
+    {
+        PlayedWindow w;
+        w.newGame();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^igra: no built-in browser: .*"));
+        w.press("Command3");
+        QWidget* window = findOpenWindow<QWidget>(QStringLiteral("ssiForm2"));
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QString("Игра ПЛОКС"));
+        auto* message = child<QLabel>(window, "Label1");
+        QVERIFY(message->text().startsWith("Встроенный браузер недоступен."));
+        QVERIFY(message->text().contains(QStringLiteral("<a href=\"%1\"").arg(QLatin1String(kStudioUrl))));
+        QVERIFY(message->openExternalLinks());
+
+        // A second press brings the same window forward; the game plays on.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^igra: no built-in browser: .*"));
+        w.press("Command3");
+        QCOMPARE(findOpenWindow<QWidget>(QStringLiteral("ssiForm2")), window);
+        w.releaseOn(2, 2);
+        QCOMPARE(w.move().hod, 1);
+        window->close();
+    }
+};
+
+QTEST_MAIN(NoBrowserTest)
+#include "test_nobrowser.moc"

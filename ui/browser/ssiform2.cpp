@@ -1,0 +1,71 @@
+#include "ssiform2.h"
+
+#include "arrangement.h"
+#include "look.h"
+#include "studio.h"
+#include "twips.h"
+
+#include <QEvent>
+#include <QPushButton>
+#include <QWebEngineView>
+
+ssiForm2::ssiForm2()
+{
+    setObjectName(QStringLiteral("ssiForm2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Игра ПЛОКС"));
+    resize(rectFromTwips(0, 0, 10050, 7350).size());
+    look::setGround(this, look::kWindowGround);
+
+    WebBrowser1 = new QWebEngineView(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setGeometry(rectFromTwips(600, 120, 1695, 2055));
+
+    auto* Command1 = new QPushButton(this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(rectFromTwips(120, 120, 375, 735));
+    Command1->setToolTip(QStringLiteral("Обновить"));
+    Command1->setIcon(QIcon(QStringLiteral(":/igra/refresh.bmp")));
+    Command1->setIconSize(QSize(28, 49));
+    look::setButtonFace(Command1, look::kWindowGround);
+    connect(Command1, &QPushButton::clicked, this, &ssiForm2::Command1_Click);
+
+    look::centreOnScreen(this);
+    ArrangeBrowserWindow();
+}
+
+void ssiForm2::navigateToStudio()
+{
+    WebBrowser1->load(QUrl(QString::fromLatin1(kStudioUrl)));
+}
+
+void ssiForm2::Command1_Click()
+{
+    navigateToStudio();
+}
+
+void ssiForm2::resizeEvent(QResizeEvent*)
+{
+    ArrangeBrowserWindow();
+}
+
+// The frame around the window becomes known only once the window system has put the window on the screen.
+void ssiForm2::moveEvent(QMoveEvent*)
+{
+    ArrangeBrowserWindow();
+}
+
+void ssiForm2::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        ArrangeBrowserWindow();
+    QWidget::changeEvent(event);
+}
+
+void ssiForm2::ArrangeBrowserWindow()
+{
+    const QSizeF outer = outerSizeInTwips(this);
+    const std::optional<BrowserArrangement> arranged = arrangeBrowser(float(outer.width()), float(outer.height()));
+    if (arranged)
+        WebBrowser1->resize(pixelsFromTwips(arranged->viewWidth), pixelsFromTwips(arranged->viewHeight));
+}

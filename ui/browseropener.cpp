@@ -1,0 +1,33 @@
+#include "browseropener.h"
+
+#include "browsermodule.h"
+#include "browserunavailable.h"
+#include "openwindow.h"
+
+#include <QCoreApplication>
+#include <QPluginLoader>
+
+namespace {
+
+BrowserModule* loadBrowserModule()
+{
+    // The module lies where the build put it relative to the executable, in the build tree and installed alike.
+    QPluginLoader loader(QCoreApplication::applicationDirPath() + QStringLiteral("/" IGRA_BROWSER_MODULE));
+    // The loader keeps one instance for the whole process, so this loads the module only the first time.
+    QObject* instance = loader.instance();
+    if (!instance) {
+        qWarning("igra: no built-in browser: %s", qPrintable(loader.errorString()));
+        return nullptr;
+    }
+    return qobject_cast<BrowserModule*>(instance);
+}
+
+} // namespace
+
+void openBrowserWindow()
+{
+    if (BrowserModule* module = loadBrowserModule())
+        module->openBrowserWindow();
+    else
+        openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"));
+}

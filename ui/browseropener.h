@@ -1,0 +1,6 @@
+// The one way every "В интернете" button opens the browser window.
+#pragma once
+
+// The web engine is loaded with the browser module when the window first opens, never at start.
+// Without the module, or without the web engine, a window in its place offers the desktop's own browser.
+void openBrowserWindow();

@@ -1,0 +1,33 @@
+#include "browserunavailable.h"
+
+#include "look.h"
+#include "studio.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+BrowserUnavailable::BrowserUnavailable()
+{
+    setObjectName(QStringLiteral("ssiForm2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Игра ПЛОКС"));
+    resize(rectFromTwips(0, 0, 10050, 7350).size());
+    look::setGround(this, look::kWindowGround);
+
+    auto* message = new QLabel(
+        QStringLiteral("Встроенный браузер недоступен.<br><br>Сайт студии можно открыть в обычном браузере: "
+                       "<a href=\"%1\" style=\"color: #c0ffc0\">%1</a>")
+            .arg(QLatin1String(kStudioUrl)),
+        this);
+    message->setObjectName(QStringLiteral("Label1"));
+    message->setFont(look::font(12));
+    look::setTextColour(message, QColor(192, 255, 192));
+    message->setAlignment(Qt::AlignCenter);
+    message->setWordWrap(true);
+    message->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(message);
+
+    look::centreOnScreen(this);
+}

@@ -1,0 +1,116 @@
+#include "ssiform5.h"
+
+#include "arrangement.h"
+#include "browseropener.h"
+#include "look.h"
+#include "twips.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+QString helpText(const QString& resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("the help text %s is missing from the game", qPrintable(resource));
+    // The texts keep Windows line ends; a text box breaks its lines at the line feeds alone.
+    return QString::fromUtf8(file.readAll()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+} // namespace
+
+ssiForm5::ssiForm5()
+{
+    setObjectName(QStringLiteral("ssiForm5"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Помощь"));
+    resize(rectFromTwips(0, 0, 9990, 7275).size());
+    look::setGround(this, look::kWindowGround);
+
+    Text1 = addText("Text1", QStringLiteral(":/igra/help-rules.txt"));
+    const char* captions[4] = {"Правила игры", "Кнопки", "В интернете", "Выход"};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QPushButton(QString::fromUtf8(captions[i]), this);
+        button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        button->setGeometry(rectFromTwips(120 + 1320 * i, 6720, 1215, 375));
+        // The window's own font, as a form's default.
+        button->setFont(look::font(8.25, QFont::Normal));
+        look::setButtonFace(button, QColor(0, 192, 0));
+        buttons_[i] = button;
+    }
+    Text2 = addText("Text2", QStringLiteral(":/igra/help-buttons.txt"));
+    Text2->hide();
+
+    connect(buttons_[0], &QPushButton::clicked, this, &ssiForm5::Command1_Click);
+    connect(buttons_[1], &QPushButton::clicked, this, &ssiForm5::Command2_Click);
+    connect(buttons_[2], &QPushButton::clicked, this, &ssiForm5::Command3_Click);
+    connect(buttons_[3], &QPushButton::clicked, this, &ssiForm5::Command4_Click);
+
+    Text1->setFocus();
+    ArrangeHelpWindow();
+}
+
+QPlainTextEdit* ssiForm5::addText(const char* name, const QString& resource)
+{
+    auto* text = new QPlainTextEdit(helpText(resource), this);
+    text->setObjectName(QLatin1String(name));
+    text->setGeometry(rectFromTwips(120, 120, 9615, 6495));
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setFont(look::font(9.75, QFont::Normal));
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::Base, QColor(192, 255, 192));
+    text->setPalette(palette);
+    return text;
+}
+
+void ssiForm5::Command1_Click()
+{
+    Text1->show();
+    Text2->hide();
+}
+
+void ssiForm5::Command2_Click()
+{
+    Text2->show();
+    Text1->hide();
+}
+
+void ssiForm5::Command3_Click()
+{
+    openBrowserWindow();
+}
+
+void ssiForm5::Command4_Click()
+{
+    close();
+}
+
+void ssiForm5::resizeEvent(QResizeEvent*)
+{
+    ArrangeHelpWindow();
+}
+
+// The frame around the window becomes known only once the window system has put the window on the screen.
+void ssiForm5::moveEvent(QMoveEvent*)
+{
+    ArrangeHelpWindow();
+}
+
+void ssiForm5::ArrangeHelpWindow()
+{
+    const QSizeF outer = outerSizeInTwips(this);
+    const std::optional<HelpArrangement> arranged = arrangeHelp(float(outer.width()), float(outer.height()));
+    if (!arranged)
+        return;
+    for (QPlainTextEdit* text : {Text1, Text2})
+        text->resize(pixelsFromTwips(arranged->textWidth), pixelsFromTwips(arranged->textHeight));
+    for (QPushButton* button : buttons_)
+        button->move(button->x(), pixelsFromTwips(arranged->buttonsTop));
+}
