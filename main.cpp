@@ -4,9 +4,6 @@
 
 int main(int argc, char* argv[])
 {
-    // The browser window's web engine, loaded only when that window first opens, needs this
-    // before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     GameApplication app(argc, argv);
     (new ssiForm1)->show();
     return app.exec();

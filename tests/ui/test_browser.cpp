@@ -176,13 +176,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    // As the game does: the web engine, loaded later, needs this before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    BrowserTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(BrowserTest)
 
 #include "test_browser.moc"
