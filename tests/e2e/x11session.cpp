@@ -55,7 +55,7 @@ bool X11Session::startGame(const QString& program)
     game_.setProcessEnvironment(environment);
     game_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     game_.start(program, {});
-    return game_.waitForStarted() && !waitForWindow(QStringLiteral("^Игра$")).isEmpty();
+    return game_.waitForStarted() && !waitForWindow(QStringLiteral("^Игра$"), 30000).isEmpty();
 }
 
 QString X11Session::run(const QString& program, const QStringList& arguments)
