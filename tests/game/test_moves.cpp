@@ -1,28 +1,16 @@
 // The move rule on small boards drawn as text: what falls where, and counts that must not overflow.
 #include "boardtext.h"
-#include "fakes.h"
-#include "game.h"
-#include "recordingcanvas.h"
+#include "gamefixture.h"
 
 #include <QTest>
 
 class MoveRulesTest : public QObject {
     Q_OBJECT
 
-private:
-    struct Fixture {
-        RecordingCanvas canvas;
-        FixedSeedRandom random;
-        Game game{canvas, random};
-
-        // A release at the centre of a cell of 381 twips.
-        void releaseOn(int row, int column) { game.mouseUp((column - 1) * 381 + 190, (row - 1) * 381 + 190); }
-    };
-
 private slots:
     void horizontalTripleLetsThreeColumnsFallOneRow()
     {
-        Fixture f;
+        GameFixture f;
         setBoard(f.game, {"12345",
                           "23456",
                           "34567",
@@ -42,7 +30,7 @@ private slots:
 
     void verticalTripleLetsOneColumnFallThreeRows()
     {
-        Fixture f;
+        GameFixture f;
         setBoard(f.game, {"123",
                           "456",
                           "712",
@@ -61,7 +49,7 @@ private slots:
 
     void aTopRowTripleOverAnEmptyMiddleMovesNothing()
     {
-        Fixture f;
+        GameFixture f;
         setBoard(f.game, {"3.3",
                           "121"});
         f.releaseOn(1, 3);
@@ -73,7 +61,7 @@ private slots:
 
     void theTimerCountsOnlyDuringThePause()
     {
-        Fixture f;
+        GameFixture f;
         setBoard(f.game, {"101"});
         f.game.timerTick();
         QCOMPARE(f.game.move.vrem, 0);
@@ -90,7 +78,7 @@ private slots:
     // a player repeating one move for long must not end the game with an overflow.
     void repeatingAMoveAndItsUndoNeverOverflows()
     {
-        Fixture f;
+        GameFixture f;
         setBoard(f.game, {"101"});
         for (int round = 0; round < 12000; ++round) {
             f.releaseOn(1, 1);

@@ -1,33 +1,17 @@
 // New game: the levels read from the settings, the board's size, and the deal.
 #include "boardtext.h"
-#include "fakes.h"
-#include "game.h"
+#include "gamefixture.h"
 #include "levels.h"
-#include "recordingcanvas.h"
 
 #include <QTest>
 
 class NewGameTest : public QObject {
     Q_OBJECT
 
-private:
-    struct Fixture {
-        RecordingCanvas canvas;
-        FixedSeedRandom random;
-        Game game{canvas, random};
-        MapSettings settings;
-
-        void play(const char* size, const char* difficulty)
-        {
-            settings.values = {{"Action2", size}, {"Action1", difficulty}};
-            game.newGame(settings);
-        }
-    };
-
 private slots:
     void missingSettingsDealTwelveByNineteenInEightColours()
     {
-        Fixture f;
+        GameFixture f;
         f.game.newGame(f.settings);
         const BoardState& b = f.game.board;
         QCOMPARE(b.gorkor, 12);
@@ -61,7 +45,7 @@ private slots:
         QFETCH(int, razmer);
         QFETCH(int, vertkor);
         QFETCH(int, areaHeight);
-        Fixture f;
+        GameFixture f;
         f.play(level.toLatin1().constData(), "1");
         QCOMPARE(f.game.board.gorkor, gorkor);
         QCOMPARE(f.game.board.razmer, razmer);
@@ -80,7 +64,7 @@ private slots:
         const int rows[] = {14, 19, 24, 29};
         for (const char* before : {"1", "2", "3"})
             for (int level = 0; level <= 3; ++level) {
-                Fixture f;
+                GameFixture f;
                 f.play(before, "1");
                 f.play(std::to_string(level).c_str(), "1");
                 QCOMPARE(f.game.board.gorkor, columns[level]);
@@ -90,7 +74,7 @@ private slots:
 
     void afterALevelZeroGameTheLargerBoardsLoseARow()
     {
-        Fixture f;
+        GameFixture f;
         f.play("0", "1");
         QCOMPARE(f.canvas.height, 7110);
         f.play("0", "1");
@@ -124,7 +108,7 @@ private slots:
     {
         QFETCH(QString, level);
         QFETCH(int, cvet);
-        Fixture f;
+        GameFixture f;
         f.play("3", level.toLatin1().constData());
         QCOMPARE(f.game.board.cvet, cvet);
         QCOMPARE(f.game.board.slogn, level.toInt());
@@ -182,7 +166,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(int, gorkor);
         QFETCH(int, cvet);
-        Fixture f;
+        GameFixture f;
         f.play(stored.toUtf8().constData(), stored.toUtf8().constData());
         QCOMPARE(f.game.board.gorkor, gorkor);
         QCOMPARE(f.game.board.cvet, cvet);
@@ -205,7 +189,7 @@ private slots:
 
     void boardStartsFullWithAnAllBlackUndoCopy()
     {
-        Fixture f;
+        GameFixture f;
         f.play("2", "3");
         const BoardState& b = f.game.board;
         QCOMPARE(b.polevr, Grid(b.vertkor, b.gorkor, 0));
@@ -219,7 +203,7 @@ private slots:
 
     void everyGameReseedsAndRepaintsOnce()
     {
-        Fixture f;
+        GameFixture f;
         f.play("1", "1");
         f.play("1", "1");
         QCOMPARE(f.random.reseeds, 2);
@@ -233,7 +217,7 @@ private slots:
 
     void newGameEndsAMarkAPauseAndTheEyeButKeepsTheMarkFields()
     {
-        Fixture f;
+        GameFixture f;
         f.play("1", "1");
         f.game.move = MoveState{2, 3, 4, 5, 6, 7, 8, 9};
         f.canvas.enabled = false;

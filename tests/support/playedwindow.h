@@ -30,6 +30,27 @@ public:
     BoardPicture* picture() { return child<BoardPicture>(form, "Picture1"); }
 
     void press(const char* button) { click(form, button); }
+
+    // Presses a button of the main window and returns the window it opened, once it is on the screen.
+    template <typename Window>
+    Window* open(const char* button, const char* name)
+    {
+        press(button);
+        Window* window = findOpenWindow<Window>(QLatin1String(name));
+        return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
+    }
+
+    // Two cubes of one colour in a row, and the two releases that mark them.
+    void placePair(int row, int first, int second, ColourIndex colour)
+    {
+        pole()(row, first) = colour;
+        pole()(row, second) = colour;
+    }
+    void markPair(int row, int first, int second)
+    {
+        releaseOn(row, first);
+        releaseOn(row, second);
+    }
     void newGame() { press("Command2"); }
 
     // A release at the centre of a cell.

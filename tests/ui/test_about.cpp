@@ -14,12 +14,6 @@ class AboutTest : public QObject {
 private:
     TemporarySettings settings_;
 
-    frmAbout* openAbout(PlayedWindow& w)
-    {
-        w.press("Command8");
-        frmAbout* about = findOpenWindow<frmAbout>("frmAbout");
-        return about && QTest::qWaitForWindowExposed(about) ? about : nullptr;
-    }
 
     static QString labelText(QWidget* about, const char* name) { return child<QLabel>(about, name)->text(); }
 
@@ -27,7 +21,7 @@ private slots:
     void theBoxShowsTitleVersionStudioAndNotice()
     {
         PlayedWindow w;
-        frmAbout* about = openAbout(w);
+        frmAbout* about = w.open<frmAbout>("Command8", "frmAbout");
         QVERIFY(about);
         QCOMPARE(about->windowTitle(), QString("Игра ПЛОКС"));
         QCOMPARE(about->size(), QSize(382, 171));
@@ -70,7 +64,7 @@ private slots:
         QFETCH(QString, way);
         PlayedWindow w;
         w.newGame();
-        frmAbout* about = openAbout(w);
+        frmAbout* about = w.open<frmAbout>("Command8", "frmAbout");
         QVERIFY(!w.form->isEnabled());
         if (way == "OK")
             click(about, "cmdOK");
@@ -93,7 +87,7 @@ private slots:
         w.press("Command7");
         auto* help = findOpenWindow<ssiForm5>("ssiForm5");
         QVERIFY(help);
-        frmAbout* about = openAbout(w);
+        frmAbout* about = w.open<frmAbout>("Command8", "frmAbout");
         const Grid board = w.pole();
         w.releaseOn(4, 4);
         w.press("Command5");

@@ -13,14 +13,6 @@ class DialogsTest : public QObject {
 private:
     std::unique_ptr<TemporarySettings> settings_;
 
-    LevelDialog* open(PlayedWindow& w, const char* button, const char* name)
-    {
-        w.press(button);
-        LevelDialog* dialog = findOpenWindow<LevelDialog>(name);
-        if (dialog && !QTest::qWaitForWindowExposed(dialog))
-            return nullptr;
-        return dialog;
-    }
 
     static int selected(LevelDialog* dialog)
     {
@@ -66,7 +58,7 @@ private slots:
         QFETCH(int, optionWidth);
         QFETCH(QRect, command1);
         PlayedWindow w;
-        LevelDialog* dialog = open(w, button.toLatin1().constData(), name.toLatin1().constData());
+        LevelDialog* dialog = w.open<LevelDialog>(button.toLatin1().constData(), name.toLatin1().constData());
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), caption);
         QCOMPARE(dialog->size(), size);
@@ -105,7 +97,7 @@ private slots:
     void firstRunStoresZeroAndTheNextGameIsTheSmallest()
     {
         PlayedWindow w;
-        LevelDialog* size = open(w, "Command11", "ssiForm3");
+        LevelDialog* size = w.open<LevelDialog>("Command11", "ssiForm3");
         QVERIFY(!w.form->isEnabled());
         QCOMPARE(selected(size), 0);
         QCOMPARE(size->level(), 0);
@@ -114,7 +106,7 @@ private slots:
         QVERIFY(w.form->isEnabled());
         QCOMPARE(settings_->get("Action2"), QVariant("0"));
 
-        LevelDialog* difficulty = open(w, "Command12", "ssiForm4");
+        LevelDialog* difficulty = w.open<LevelDialog>("Command12", "ssiForm4");
         click(difficulty, "Command1");
         QCOMPARE(settings_->get("Action1"), QVariant("0"));
 
@@ -129,7 +121,7 @@ private slots:
     {
         settings_->set("Action1", "2");
         PlayedWindow w;
-        LevelDialog* dialog = open(w, "Command12", "ssiForm4");
+        LevelDialog* dialog = w.open<LevelDialog>("Command12", "ssiForm4");
         QCOMPARE(selected(dialog), 2);
         QCOMPARE(dialog->level(), 2);
         click(dialog, "Command1");
@@ -140,7 +132,7 @@ private slots:
     {
         settings_->set("Action2", "1");
         PlayedWindow w;
-        LevelDialog* dialog = open(w, "Command11", "ssiForm3");
+        LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
         choose(dialog, 3);
         QCOMPARE(dialog->level(), 3);
         click(dialog, "Command2");
@@ -148,7 +140,7 @@ private slots:
         QVERIFY(w.form->isEnabled());
         QCOMPARE(settings_->get("Action2"), QVariant("1"));
 
-        dialog = open(w, "Command11", "ssiForm3");
+        dialog = w.open<LevelDialog>("Command11", "ssiForm3");
         QCOMPARE(selected(dialog), 1);
         choose(dialog, 3);
         dialog->close(); // the close box
@@ -164,7 +156,7 @@ private slots:
         w.newGame();
         const Grid board = w.pole();
         const QImage shown = w.picture()->grab().toImage();
-        LevelDialog* dialog = open(w, "Command11", "ssiForm3");
+        LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
         choose(dialog, 3);
         click(dialog, "Command1");
         QCOMPARE(settings_->get("Action2"), QVariant("3"));
@@ -193,7 +185,7 @@ private slots:
         QFETCH(QString, written);
         settings_->set("Action2", stored);
         PlayedWindow w;
-        LevelDialog* dialog = open(w, "Command11", "ssiForm3");
+        LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
         QCOMPARE(selected(dialog), 0);
         click(dialog, "Command1");
         QCOMPARE(settings_->get("Action2"), QVariant(written));
@@ -209,7 +201,7 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
 
         PlayedWindow w;
-        LevelDialog* dialog = open(w, "Command11", "ssiForm3");
+        LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
         choose(dialog, 2);
         QString shown;
         QTimer::singleShot(0, [&shown] {
@@ -232,7 +224,7 @@ private slots:
         PlayedWindow w;
         w.newGame();
         const Grid board = w.pole();
-        LevelDialog* dialog = open(w, "Command11", "ssiForm3");
+        LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
         w.releaseOn(5, 5);
         QCOMPARE(w.move().hod, 0);
         w.press("Command2");
@@ -257,7 +249,7 @@ private slots:
     void theStoreIsAPlainPerUserSettingsFile()
     {
         PlayedWindow w;
-        LevelDialog* dialog = open(w, "Command12", "ssiForm4");
+        LevelDialog* dialog = w.open<LevelDialog>("Command12", "ssiForm4");
         choose(dialog, 3);
         click(dialog, "Command1");
         QFile file(settings_->filePath());

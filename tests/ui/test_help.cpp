@@ -60,12 +60,6 @@ class HelpTest : public QObject {
 private:
     TemporarySettings settings_;
 
-    ssiForm5* openHelp(PlayedWindow& w)
-    {
-        w.press("Command7");
-        ssiForm5* help = findOpenWindow<ssiForm5>("ssiForm5");
-        return help && QTest::qWaitForWindowExposed(help) ? help : nullptr;
-    }
 
     static QPlainTextEdit* text(ssiForm5* help, const char* name) { return child<QPlainTextEdit>(help, name); }
 
@@ -86,7 +80,7 @@ private slots:
         QCOMPARE(QByteArray(kButtons).count("\r\n"), 15);
 
         PlayedWindow w;
-        ssiForm5* help = openHelp(w);
+        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
         QVERIFY(help);
         // Shown with their line breaks, and nothing else where the carriage returns stood.
         QCOMPARE(text(help, "Text1")->toPlainText(), QString::fromUtf8(kRules).replace("\r\n", "\n"));
@@ -97,7 +91,7 @@ private slots:
     void textBoxesArePaleGreenReadOnlyAndWrap()
     {
         PlayedWindow w;
-        ssiForm5* help = openHelp(w);
+        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
         QCOMPARE(help->windowTitle(), QString("Помощь"));
         QCOMPARE(help->size(), QSize(666, 485));
         QVERIFY(!help->parentWidget());
@@ -128,7 +122,7 @@ private slots:
     void theButtonsSwitchTheText()
     {
         PlayedWindow w;
-        ssiForm5* help = openHelp(w);
+        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
         QVERIFY(text(help, "Text1")->isVisible());
         QVERIFY(!text(help, "Text2")->isVisible());
         for (int press = 0; press < 2; ++press) {
@@ -165,7 +159,7 @@ private slots:
     void theWindowIsArrangedFromItsOuterSize()
     {
         PlayedWindow w;
-        ssiForm5* help = openHelp(w);
+        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
         const QSize frame = help->frameGeometry().size() - help->size();
         const auto resizeOuter = [help, frame](int width, int height) { help->resize(QSize(width, height) - frame); };
         // 8010 x 6000 twips outside: text boxes of 7610 x 4700, buttons at 5000.
@@ -188,9 +182,9 @@ private slots:
     {
         PlayedWindow w;
         w.newGame();
-        ssiForm5* help = openHelp(w);
+        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
         click(help, "Command2");
-        QCOMPARE(openHelp(w), help);
+        QCOMPARE(w.open<ssiForm5>("Command7", "ssiForm5"), help);
         QVERIFY(text(help, "Text2")->isVisible()); // not loaded again
         int helps = 0;
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -204,14 +198,14 @@ private slots:
         click(help, "Command4");
         QTRY_VERIFY(!findOpenWindow<ssiForm5>("ssiForm5"));
         QVERIFY(w.form->isVisible());
-        help = openHelp(w);
+        help = w.open<ssiForm5>("Command7", "ssiForm5");
         QVERIFY(text(help, "Text1")->isVisible());
     }
 
     void theHelpWindowOutlivesTheMainWindow()
     {
         PlayedWindow w;
-        ssiForm5* help = openHelp(w);
+        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
         w.press("Command1");
         QTRY_VERIFY(w.form.isNull());
         QVERIFY(help->isVisible());

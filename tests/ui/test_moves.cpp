@@ -18,11 +18,6 @@ private:
         return cells;
     }
 
-    static void makeDifferent(Grid& pole, int row, int column, ColourIndex from)
-    {
-        pole(row, column) = static_cast<ColourIndex>((from + 1) % 8);
-    }
-
 private slots:
     void horizontalTripleGoesAndTheCubesAboveFallAfterThePause()
     {
@@ -121,14 +116,12 @@ private slots:
         // Column 4 has lost its top five cubes, so the middle cell of row 5 is empty.
         for (int r = 1; r <= 5; ++r)
             w.pole()(r, 4) = kEmpty;
-        w.pole()(5, 3) = 2;
-        w.pole()(5, 5) = 2;
+        w.placePair(5, 3, 5, 2);
         w.press("Command13");
         QCOMPARE(w.remaining(), QString("Осталось кубиков  223"));
         const Grid before = w.pole();
 
-        w.releaseOn(5, 3);
-        w.releaseOn(5, 5);
+        w.markPair(5, 3, 5);
         QCOMPARE(w.move().hod, 2);
         QCOMPARE(w.remaining(), QString("Осталось кубиков  221"));
         QCOMPARE(w.removed(), QString("Удалено кубиков  7"));
@@ -181,8 +174,7 @@ private slots:
         w.pole()(8, 6) = 5;
         w.pole()(8, 8) = 2;
         w.press("Command13");
-        w.releaseOn(8, 6);
-        w.releaseOn(8, 8);
+        w.markPair(8, 6, 8);
         QCOMPARE(w.move().hod, 0);
         QCOMPARE(w.shownCentre(8, 6), look::paletteColour(5)); // the cross is gone
         QCOMPARE(w.shownCentre(8, 8), look::paletteColour(2)); // and none was drawn here
@@ -206,8 +198,7 @@ private slots:
         QFETCH(int, button);
         PlayedWindow w;
         w.newGame();
-        w.pole()(19, 1) = 4;
-        w.pole()(19, 3) = 4;
+        w.placePair(19, 1, 3, 4);
         w.releaseOn(19, 1, Qt::MouseButton(button));
         QCOMPARE(w.move().hod, 1);
         w.releaseOn(19, 3, Qt::MouseButton(button));
@@ -218,10 +209,8 @@ private slots:
     {
         PlayedWindow w;
         w.newGame();
-        w.pole()(19, 1) = 4;
-        w.pole()(19, 3) = 4;
-        w.releaseOn(19, 1);
-        w.releaseOn(19, 3);
+        w.placePair(19, 1, 3, 4);
+        w.markPair(19, 1, 3);
         const Grid after = w.pole();
         const QImage shown = w.picture()->grab().toImage();
         w.releaseOn(10, 10);
@@ -260,19 +249,15 @@ private slots:
     {
         PlayedWindow w;
         w.newGame();
-        w.pole()(19, 1) = 4;
-        w.pole()(19, 3) = 4;
-        w.pole()(19, 10) = 6;
-        w.pole()(19, 12) = 6;
-        w.releaseOn(19, 1);
-        w.releaseOn(19, 3);
+        w.placePair(19, 1, 3, 4);
+        w.placePair(19, 10, 12, 6);
+        w.markPair(19, 1, 3);
         w.tick(8);
         w.press("Command13");
         QCOMPARE(w.move().hod, 0);
         QCOMPARE(w.move().vrem, 8);
 
-        w.releaseOn(19, 10);
-        w.releaseOn(19, 12);
+        w.markPair(19, 10, 12);
         w.tick(11);
         QCOMPARE(w.move().hod, 2);
         w.tick();
@@ -285,18 +270,14 @@ private slots:
     {
         PlayedWindow w;
         w.newGame();
-        w.pole()(19, 1) = 4;
-        w.pole()(19, 3) = 4;
-        w.pole()(19, 10) = 6;
-        w.pole()(19, 12) = 6;
+        w.placePair(19, 1, 3, 4);
+        w.placePair(19, 10, 12, 6);
         const Grid start = w.pole();
 
-        w.releaseOn(19, 1);
-        w.releaseOn(19, 3);
+        w.markPair(19, 1, 3);
         w.tick(20);
         const Grid afterFirst = w.pole();
-        w.releaseOn(19, 10);
-        w.releaseOn(19, 12);
+        w.markPair(19, 10, 12);
         w.tick(20);
         QCOMPARE(w.remaining(), QString("Осталось кубиков  222"));
 
@@ -316,11 +297,9 @@ private slots:
     {
         PlayedWindow w;
         w.newGame();
-        w.pole()(19, 1) = 4;
-        w.pole()(19, 3) = 4;
+        w.placePair(19, 1, 3, 4);
         const Grid start = w.pole();
-        w.releaseOn(19, 1);
-        w.releaseOn(19, 3);
+        w.markPair(19, 1, 3);
         w.tick(5);
         w.press("Command9");
         QCOMPARE(w.move().hod, 0);
@@ -337,11 +316,9 @@ private slots:
     {
         PlayedWindow w;
         w.newGame();
-        w.pole()(19, 1) = 4;
-        w.pole()(19, 3) = 4;
+        w.placePair(19, 1, 3, 4);
         w.pole()(19, 5) = 4;
-        w.releaseOn(19, 1);
-        w.releaseOn(19, 3);
+        w.markPair(19, 1, 3);
         w.tick(20);
         const Grid afterRemoval = w.pole();
         w.releaseOn(19, 5);

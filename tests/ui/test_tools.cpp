@@ -115,11 +115,9 @@ private slots:
         QCOMPARE(w.move().gotm1, 6); // a first mark
 
         // During a pause it ends the pause and leaves the three cleared cells on view.
-        w.pole()(19, 1) = 4;
-        w.pole()(19, 3) = 4;
+        w.placePair(19, 1, 3, 4);
         w.press("Command13");
-        w.releaseOn(19, 1);
-        w.releaseOn(19, 3);
+        w.markPair(19, 1, 3);
         const QImage paused = w.picture()->grab().toImage();
         w.press("Command14");
         QCOMPARE(w.move().hod, 0);
@@ -130,18 +128,15 @@ private slots:
     {
         PlayedWindow w;
         w.newGame();
-        w.pole()(19, 1) = 4;
-        w.pole()(19, 3) = 4;
+        w.placePair(19, 1, 3, 4);
         w.press("Command5");
         const Grid scrolled = w.pole();
-        w.releaseOn(19, 2);
-        w.releaseOn(19, 4);
+        w.markPair(19, 2, 4);
         QCOMPARE(w.move().hod, 2);
         w.press("Command9");
         QCOMPARE(w.pole(), scrolled);
 
-        w.releaseOn(19, 2);
-        w.releaseOn(19, 4);
+        w.markPair(19, 2, 4);
         w.tick(20);
         w.press("Command5");
         w.press("Command14");
