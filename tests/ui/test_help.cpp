@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 
 namespace {
 
