@@ -15,7 +15,7 @@ BoardPicture::BoardPicture(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-// The image follows the widget's size and the screen's density; what was drawn stays where it was.
+// The image follows the widget's size and the screen's density.
 void BoardPicture::fitImage()
 {
     const qreal ratio = devicePixelRatioF();
@@ -23,19 +23,14 @@ void BoardPicture::fitImage()
     if (image_.size() == deviceSize && image_.devicePixelRatio() == ratio)
         return;
     QImage fitted(deviceSize, QImage::Format_RGB32);
+    fitted.setDevicePixelRatio(ratio);
     fitted.fill(Qt::white);
     if (!image_.isNull()) {
+        // What was drawn stays; after a move to a screen of another density it is scaled until the next repaint.
         QPainter painter(&fitted);
-        if (image_.devicePixelRatio() == ratio) {
-            painter.drawImage(0, 0, image_);
-        } else {
-            // A move to a screen of another density: the old picture scaled until the next repaint.
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            const QSizeF scaled = QSizeF(image_.size()) * (ratio / image_.devicePixelRatio());
-            painter.drawImage(QRectF(QPointF(0, 0), scaled), image_);
-        }
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QPointF(0, 0), image_);
     }
-    fitted.setDevicePixelRatio(ratio);
     image_ = fitted;
 }
 

@@ -48,6 +48,10 @@ private slots:
         const int y = int((row - 1) * 381 * 2 / 15.0) + 10;
         QCOMPARE(QColor(image.pixel(50, y)), look::paletteColour(pole(row, 1)));
         QCOMPARE(QColor(image.pixel(51, y)), look::paletteColour(pole(row, 2)));
+
+        // When the area changes size, what it showed stays in place at full density.
+        picture->resize(picture->width(), picture->height() + 8);
+        QCOMPARE(picture->grab().toImage().copy(image.rect()), image);
         delete form;
     }
 };
