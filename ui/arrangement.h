@@ -2,6 +2,8 @@
 // included, in twips; below a threshold the controls keep their last places.
 #pragma once
 
+#include "twips.h"
+
 #include <QSizeF>
 #include <QWidget>
 
@@ -36,5 +38,5 @@ inline std::optional<BrowserArrangement> arrangeBrowser(float w, float h)
 // frame, that is its inner size.
 inline QSizeF outerSizeInTwips(const QWidget* window)
 {
-    return QSizeF(window->frameGeometry().size()) * 15;
+    return QSizeF(window->frameGeometry().size()) * kTwipsPerPixel;
 }

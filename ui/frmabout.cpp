@@ -11,24 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& twips, const QFont& font,
-                 const QColor& colour)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(rectFromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    label->setFont(font);
-    look::setGround(label, look::kWindowGround);
-    look::setTextColour(label, colour);
-    return label;
-}
-
-} // namespace
-
 frmAbout::frmAbout(QWidget* mainWindow)
     : mainWindow_(mainWindow)
 {
@@ -39,11 +21,8 @@ frmAbout::frmAbout(QWidget* mainWindow)
                    | Qt::MSWindowsFixedSizeDialogHint);
     look::setGround(this, look::kWindowGround);
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(rectFromTwips(4320, 1320, 1260, 465));
-    cmdOK->setFont(look::font(9.75));
-    look::setButtonFace(cmdOK, look::kButtonFace);
+    QPushButton* cmdOK = look::addButton(this, "cmdOK", QStringLiteral("OK"), QRect(4320, 1320, 1260, 465),
+                                         look::font(9.75), look::kButtonFace);
     cmdOK->setDefault(true);
 
     auto* picIcon = new QLabel(this);
@@ -53,15 +32,15 @@ frmAbout::frmAbout(QWidget* mainWindow)
     picIcon->setPixmap(look::gameIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
 
     const QColor navy(0, 0, 128);
-    addLabel(this, "lblDescription",
+    look::addLabel(this, "lblDescription",
              QStringLiteral("Экспериментальная студия \"Вирдон\", %1").arg(QLatin1String(kStudioHost)),
              QRect(960, 480, 3885, 690), look::font(12, QFont::Bold, true), QColor(0, 0, 255));
-    addLabel(this, "lblDisclaimer",
+    look::addLabel(this, "lblDisclaimer",
              QStringLiteral("© Экспериментальная студия \"Вирдон\". Игра свободно распространяется на условиях "
                             "лицензии GNU GPL версии 3 или более поздней, без каких-либо гарантий."),
              QRect(240, 1320, 3960, 1125), look::font(8.25, QFont::Normal), QColor(192, 255, 192));
-    addLabel(this, "lblTitle", QStringLiteral("Игра \"Плокс\"."), QRect(1050, 240, 1725, 240), look::font(9.75), navy);
-    addLabel(this, "lblVersion", QStringLiteral("Версия 1. 0. 0."), QRect(3120, 240, 1725, 225), look::font(9.75),
+    look::addLabel(this, "lblTitle", QStringLiteral("Игра \"Плокс\"."), QRect(1050, 240, 1725, 240), look::font(9.75), navy);
+    look::addLabel(this, "lblVersion", QStringLiteral("Версия 1. 0. 0."), QRect(3120, 240, 1725, 225), look::font(9.75),
              navy);
 
     auto* Line1 = new QWidget(this);
@@ -69,11 +48,8 @@ frmAbout::frmAbout(QWidget* mainWindow)
     Line1->setGeometry(rectFromTwips(120, 1200, 5550, 30));
     look::setGround(Line1, Qt::white);
 
-    auto* Command1 = new QPushButton(QStringLiteral("В интернете"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(rectFromTwips(4320, 1920, 1215, 375));
-    Command1->setFont(look::font(8.25));
-    look::setButtonFace(Command1, look::kButtonFace);
+    QPushButton* Command1 = look::addButton(this, "Command1", QStringLiteral("В интернете"),
+                                            QRect(4320, 1920, 1215, 375), look::font(8.25), look::kButtonFace);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);

@@ -38,11 +38,8 @@ LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
     }
 
     const auto addButton = [this, &design](const char* name, const QString& caption, int top) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(rectFromTwips(design.buttonLeft, top, design.buttonWidth, 495));
-        button->setFont(look::font(12));
-        look::setButtonFace(button, look::kButtonFace);
+        QPushButton* button = look::addButton(this, name, caption, QRect(design.buttonLeft, top, design.buttonWidth, 495),
+                                              look::font(12), look::kButtonFace);
         // Neither is the dialog's default or cancel button: Enter and Esc do nothing.
         button->setAutoDefault(false);
         return button;

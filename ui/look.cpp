@@ -1,6 +1,10 @@
 #include "look.h"
 
+#include "twips.h"
+
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -49,6 +53,31 @@ void setButtonFace(QWidget* widget, const QColor& colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Button, colour);
     widget->setPalette(palette);
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& twips,
+                       const QFont& face, const QColor& colour)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rectFromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    button->setFont(face);
+    setButtonFace(button, colour);
+    return button;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& twips, const QFont& face,
+                 const QColor& textColour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rectFromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setFont(face);
+    setGround(label, kWindowGround);
+    setTextColour(label, textColour);
+    return label;
 }
 
 void centreOnScreen(QWidget* window)

@@ -7,6 +7,9 @@
 #include <QFont>
 #include <QIcon>
 
+class QLabel;
+class QPushButton;
+class QRect;
 class QWidget;
 
 namespace look {
@@ -30,6 +33,13 @@ QFont font(double points, QFont::Weight weight = QFont::Bold, bool italic = fals
 void setGround(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
 void setButtonFace(QWidget* widget, const QColor& colour);
+
+// A push button and a label as every window places them: by name, at a rectangle given in twips.
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& twips,
+                       const QFont& face, const QColor& colour);
+// Labels lie on the window's ground, write from the top left and wrap their words.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& twips, const QFont& face,
+                 const QColor& textColour);
 
 // Places a window that is not yet shown in the middle of its screen.
 void centreOnScreen(QWidget* window);

@@ -38,14 +38,19 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     addFrame("Frame2", 4800, 4920, 2775, 2535);
     QFrame* Frame3 = addFrame("Frame3", 4800, 600, 2775, 2055);
 
+    const QFont captionFont = look::font(9.75);
+    const auto button = [this, &captionFont](const char* name, const QString& caption, const QRect& twips) {
+        return look::addButton(this, name, caption, twips, captionFont, look::kButtonFace);
+    };
+
     Picture1 = new BoardPicture(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(rectFromTwips(120, 120, 4575, 7335));
 
-    QPushButton* Command1 = addButton("Command1", QStringLiteral("Выход"), 6480, 2880, 975, 375);
-    QPushButton* Command2 = addButton("Command2", QStringLiteral("Новая игра"), 4920, 2880, 1455, 375);
-    QPushButton* Command3 = addButton("Command3", QStringLiteral("В интернете"), 4920, 4440, 2535, 375);
-    QPushButton* Command4 = addButton("Command4", QStringLiteral("Глаз"), 4920, 6840, 1215, 495);
+    QPushButton* Command1 = button("Command1", QStringLiteral("Выход"), QRect(6480, 2880, 975, 375));
+    QPushButton* Command2 = button("Command2", QStringLiteral("Новая игра"), QRect(4920, 2880, 1455, 375));
+    QPushButton* Command3 = button("Command3", QStringLiteral("В интернете"), QRect(4920, 4440, 2535, 375));
+    QPushButton* Command4 = button("Command4", QStringLiteral("Глаз"), QRect(4920, 6840, 1215, 495));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Picture2"));
@@ -54,24 +59,23 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     look::setGround(panel, Qt::white);
     Picture2 = panel;
 
-    QPushButton* Command5 = addButton("Command5", QStringLiteral("Вправо"), 6240, 5640, 1215, 495);
-    QPushButton* Command6 = addButton("Command6", QStringLiteral("Влево"), 4920, 5640, 1215, 495);
-    QLabel* Label4 = addLabel(this, "Label4", QStringLiteral("Цвет выбранного кубика"), 4800, 120, 2175, 495,
-                              QColor(0, 0, 64));
-    Label4->setWordWrap(true);
-    QPushButton* Command7 = addButton("Command7", QStringLiteral("Справка"), 6360, 3840, 1095, 495);
-    QPushButton* Command8 = addButton("Command8", QStringLiteral("О программе"), 4920, 3840, 1335, 495);
-    QPushButton* Command9 = addButton("Command9", QStringLiteral("Назад"), 4920, 6240, 1215, 495);
-    QPushButton* Command10 = addButton("Command10", QStringLiteral("Обзор"), 6240, 6840, 1215, 495);
-    QPushButton* Command11 = addButton("Command11", QStringLiteral("Размер"), 6480, 3360, 975, 375);
-    QPushButton* Command12 = addButton("Command12", QStringLiteral("Сложность"), 4920, 3360, 1455, 375);
-    QPushButton* Command13 = addButton("Command13", QStringLiteral("Новый ход"), 4920, 5160, 2535, 375);
-    QPushButton* Command14 = addButton("Command14", QStringLiteral("Сдвиг"), 6240, 6240, 1215, 495);
+    QPushButton* Command5 = button("Command5", QStringLiteral("Вправо"), QRect(6240, 5640, 1215, 495));
+    QPushButton* Command6 = button("Command6", QStringLiteral("Влево"), QRect(4920, 5640, 1215, 495));
+    look::addLabel(this, "Label4", QStringLiteral("Цвет выбранного кубика"), QRect(4800, 120, 2175, 495), captionFont,
+                   QColor(0, 0, 64));
+    QPushButton* Command7 = button("Command7", QStringLiteral("Справка"), QRect(6360, 3840, 1095, 495));
+    QPushButton* Command8 = button("Command8", QStringLiteral("О программе"), QRect(4920, 3840, 1335, 495));
+    QPushButton* Command9 = button("Command9", QStringLiteral("Назад"), QRect(4920, 6240, 1215, 495));
+    QPushButton* Command10 = button("Command10", QStringLiteral("Обзор"), QRect(6240, 6840, 1215, 495));
+    QPushButton* Command11 = button("Command11", QStringLiteral("Размер"), QRect(6480, 3360, 975, 375));
+    QPushButton* Command12 = button("Command12", QStringLiteral("Сложность"), QRect(4920, 3360, 1455, 375));
+    QPushButton* Command13 = button("Command13", QStringLiteral("Новый ход"), QRect(4920, 5160, 2535, 375));
+    QPushButton* Command14 = button("Command14", QStringLiteral("Сдвиг"), QRect(6240, 6240, 1215, 495));
 
     const QColor counterText(128, 0, 128);
-    Label1 = addLabel(Frame3, "Label1", QString(), 120, 360, 2535, 375, counterText);
-    Label2 = addLabel(Frame3, "Label2", QString(), 120, 960, 2535, 375, counterText);
-    Label3 = addLabel(Frame3, "Label3", QString(), 120, 1560, 2535, 375, counterText);
+    Label1 = look::addLabel(Frame3, "Label1", QString(), QRect(120, 360, 2535, 375), captionFont, counterText);
+    Label2 = look::addLabel(Frame3, "Label2", QString(), QRect(120, 960, 2535, 375), captionFont, counterText);
+    Label3 = look::addLabel(Frame3, "Label3", QString(), QRect(120, 1560, 2535, 375), captionFont, counterText);
 
     QWidget* tabOrder[] = {Picture1, Command1, Command2,  Command3,  Command4,  Command5,  Command6,  Command7,
                            Command8, Command9, Command10, Command11, Command12, Command13, Command14};
@@ -101,29 +105,6 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     Timer1->start();
 
     look::centreOnScreen(this);
-}
-
-QPushButton* ssiForm1::addButton(const char* name, const QString& caption, int left, int top, int width, int height)
-{
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rectFromTwips(left, top, width, height));
-    button->setFont(look::font(9.75));
-    look::setButtonFace(button, look::kButtonFace);
-    return button;
-}
-
-QLabel* ssiForm1::addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
-                           int height, const QColor& textColour)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(rectFromTwips(left, top, width, height));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(look::font(9.75));
-    look::setGround(label, look::kWindowGround);
-    look::setTextColour(label, textColour);
-    return label;
 }
 
 void ssiForm1::Command1_Click()

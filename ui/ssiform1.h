@@ -44,10 +44,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPushButton* addButton(const char* name, const QString& caption, int left, int top, int width, int height);
-    QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height,
-                     const QColor& textColour);
-
     // The board area and the panels beside it, as the rules paint them.
     int areaWidth() const override;
     int areaHeight() const override;

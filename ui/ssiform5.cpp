@@ -33,13 +33,10 @@ ssiForm5::ssiForm5()
     Text1 = addText("Text1", QStringLiteral(":/igra/help-rules.txt"));
     const char* captions[4] = {"Правила игры", "Кнопки", "В интернете", "Выход"};
     for (int i = 0; i < 4; ++i) {
-        auto* button = new QPushButton(QString::fromUtf8(captions[i]), this);
-        button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
-        button->setGeometry(rectFromTwips(120 + 1320 * i, 6720, 1215, 375));
         // The window's own font, as a form's default.
-        button->setFont(look::font(8.25, QFont::Normal));
-        look::setButtonFace(button, QColor(0, 192, 0));
-        buttons_[i] = button;
+        buttons_[i] = look::addButton(this, QStringLiteral("Command%1").arg(i + 1).toLatin1().constData(),
+                                      QString::fromUtf8(captions[i]), QRect(120 + 1320 * i, 6720, 1215, 375),
+                                      look::font(8.25, QFont::Normal), QColor(0, 192, 0));
     }
     Text2 = addText("Text2", QStringLiteral(":/igra/help-buttons.txt"));
     Text2->hide();

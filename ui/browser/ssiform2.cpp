@@ -21,13 +21,11 @@ ssiForm2::ssiForm2()
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(rectFromTwips(600, 120, 1695, 2055));
 
-    auto* Command1 = new QPushButton(this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(rectFromTwips(120, 120, 375, 735));
+    QPushButton* Command1 =
+        look::addButton(this, "Command1", QString(), QRect(120, 120, 375, 735), font(), look::kWindowGround);
     Command1->setToolTip(QStringLiteral("Обновить"));
     Command1->setIcon(QIcon(QStringLiteral(":/igra/refresh.bmp")));
     Command1->setIconSize(QSize(28, 49));
-    look::setButtonFace(Command1, look::kWindowGround);
     connect(Command1, &QPushButton::clicked, this, &ssiForm2::Command1_Click);
 
     look::centreOnScreen(this);
