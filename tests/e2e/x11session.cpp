@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QThread>
 
 X11Session::X11Session() = default;
@@ -21,27 +20,19 @@ X11Session::~X11Session()
 
 bool X11Session::startDisplay()
 {
-    // A display number nobody holds; Xvfb claims it with a lock file.
-    for (int number = 90; number < 190; ++number) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-            continue;
-        display_ = QStringLiteral(":%1").arg(number);
-        xvfb_.start(QStringLiteral("Xvfb"), {display_, QStringLiteral("-screen"), QStringLiteral("0"),
-                                             QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                                             QStringLiteral("tcp")});
-        if (!xvfb_.waitForStarted())
-            return false;
-        QElapsedTimer waited;
-        waited.start();
-        while (xvfb_.state() == QProcess::Running && waited.elapsed() < 10000) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)))
-                return true;
-            QThread::msleep(20);
-        }
-        xvfb_.kill();
-        xvfb_.waitForFinished();
-    }
-    return false;
+    // Xvfb picks a display nobody holds and writes its number once it takes connections, so tests
+    // running side by side never share a server.
+    xvfb_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                         QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                                         QStringLiteral("tcp")});
+    QElapsedTimer waited;
+    waited.start();
+    while (!xvfb_.canReadLine() && waited.elapsed() < 10000 && xvfb_.state() != QProcess::NotRunning)
+        xvfb_.waitForReadyRead(100);
+    if (!xvfb_.canReadLine())
+        return false;
+    display_ = QLatin1Char(':') + QString::fromLatin1(xvfb_.readLine()).trimmed();
+    return true;
 }
 
 bool X11Session::startGame(const QString& program)
