@@ -7,6 +7,7 @@
 #include "settingssource.h"
 
 #include <cstdint>
+#include <optional>
 
 // The board of the current game and its geometry.
 struct BoardState {
@@ -77,4 +78,8 @@ private:
 
     Canvas& canvas_;
     RandomSource& random_;
+    // The board area as the first new game measured it, in twips, and the size level of the latest game.
+    int openingWidth_ = 0;
+    int openingHeight_ = 0;
+    std::optional<std::int16_t> sizeLevel_;
 };

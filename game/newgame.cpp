@@ -14,8 +14,11 @@ Game::Game(Canvas& canvas, RandomSource& random)
 
 void Game::newGame(const SettingsSource& settings)
 {
+    const bool afterLevelZero = sizeLevel_ == 0;
+
     board.slogn = newGameLevel(settings.value("Action2"));
     board.gorkor = checked16(3 * board.slogn + 9);
+    const std::int16_t sizeLevel = board.slogn;
 
     board.slogn = newGameLevel(settings.value("Action1"));
     board.cvet = checked16(3 * board.slogn + 4);
@@ -27,9 +30,19 @@ void Game::newGame(const SettingsSource& settings)
 
     move.hod = 0;
 
-    // The area is measured as the previous game left it, so every game fits the same space.
-    board.razmer = checked16(roundHalfEven(static_cast<double>(canvas_.areaWidth()) / board.gorkor));
-    board.vertkor = checked16(roundHalfEven(static_cast<double>(canvas_.areaHeight()) / board.razmer));
+    // The window holds the area in whole pixels, so a board cut to whole cells leaves it a little smaller
+    // or larger than before. Right after a level-0 game its smaller area is measured, which gives the two
+    // largest levels a row less; measured after every game, the loss would grow with every game that
+    // follows. Every other game therefore measures the area as it was when the window opened.
+    if (!sizeLevel_) {
+        openingWidth_ = canvas_.areaWidth();
+        openingHeight_ = canvas_.areaHeight();
+    }
+    sizeLevel_ = sizeLevel;
+    const int width = afterLevelZero ? canvas_.areaWidth() : openingWidth_;
+    const int height = afterLevelZero ? canvas_.areaHeight() : openingHeight_;
+    board.razmer = checked16(roundHalfEven(static_cast<double>(width) / board.gorkor));
+    board.vertkor = checked16(roundHalfEven(static_cast<double>(height) / board.razmer));
 
     canvas_.resizeArea(board.razmer * board.gorkor, board.razmer * board.vertkor);
 

@@ -2,8 +2,13 @@
 #include "boardtext.h"
 #include "gamefixture.h"
 #include "levels.h"
+#include "rounding.h"
 
+#include <QSize>
 #include <QTest>
+
+#include <optional>
+#include <random>
 
 class NewGameTest : public QObject {
     Q_OBJECT
@@ -57,41 +62,51 @@ private slots:
         QCOMPARE(f.canvas.height, areaHeight);
     }
 
-    // Every game measures the area that the previous one left.
-    void boardSizesHoldAfterEveryOtherLevel()
+    // The board a size level deals: right after a level-0 game the two largest levels have a row less,
+    // after any other game, or before the first, the table's board.
+    static QSize expectedBoard(int level, std::optional<int> previous)
     {
         const int columns[] = {9, 12, 15, 18};
         const int rows[] = {14, 19, 24, 29};
-        for (const char* before : {"1", "2", "3"})
+        const int rowsAfterLevelZero[] = {14, 19, 23, 28};
+        return QSize(columns[level], previous == 0 ? rowsAfterLevelZero[level] : rows[level]);
+    }
+
+    static void checkBoard(const GameFixture& f, int level, std::optional<int> previous)
+    {
+        const BoardState& b = f.game.board;
+        QCOMPARE(QSize(b.gorkor, b.vertkor), expectedBoard(level, previous));
+        QCOMPARE(b.razmer, int(roundHalfEven(4575.0 / b.gorkor)));
+        // The area is cut to the dealt cells, in whole pixels.
+        QCOMPARE(f.canvas.height, int(roundHalfEven(b.razmer * b.vertkor / 15.0)) * 15);
+    }
+
+    void boardSizesSettleAfterEveryPairOfLevels()
+    {
+        for (int before = 0; before <= 3; ++before)
             for (int level = 0; level <= 3; ++level) {
                 GameFixture f;
-                f.play(before, "1");
+                f.play(std::to_string(before).c_str(), "1");
                 f.play(std::to_string(level).c_str(), "1");
-                QCOMPARE(f.game.board.gorkor, columns[level]);
-                QCOMPARE(f.game.board.vertkor, rows[level]);
+                checkBoard(f, level, before);
+                if (QTest::currentTestFailed())
+                    return;
             }
     }
 
-    void afterALevelZeroGameTheLargerBoardsLoseARow()
+    void longRunsOfGamesKeepTheirBoards()
     {
+        std::mt19937 pick(20261209);
         GameFixture f;
-        f.play("0", "1");
-        QCOMPARE(f.canvas.height, 7110);
-        f.play("0", "1");
-        QCOMPARE(f.game.board.vertkor, 14);
-        f.play("2", "1");
-        QCOMPARE(f.game.board.vertkor, 23);
-        QCOMPARE(f.game.board.razmer, 305);
-        f.play("0", "1");
-        f.play("3", "1");
-        QCOMPARE(f.game.board.vertkor, 28);
-        QCOMPARE(f.game.board.razmer, 254);
-        f.play("0", "1");
-        f.play("1", "1");
-        QCOMPARE(f.game.board.vertkor, 19);
-        QCOMPARE(f.canvas.height, 7245);
-        f.play("3", "1");
-        QCOMPARE(f.game.board.vertkor, 29);
+        std::optional<int> previous;
+        for (int game = 0; game < 400; ++game) {
+            const int level = int(pick() % 4);
+            f.play(std::to_string(level).c_str(), "1");
+            checkBoard(f, level, previous);
+            if (QTest::currentTestFailed())
+                return;
+            previous = level;
+        }
     }
 
     void difficultySetsTheColoursDealt_data()

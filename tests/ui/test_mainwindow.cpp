@@ -3,6 +3,7 @@
 #include "boardtext.h"
 #include "fakes.h"
 #include "look.h"
+#include "rounding.h"
 #include "ssiform1.h"
 #include "temporarysettings.h"
 #include "windowtest.h"
@@ -176,6 +177,24 @@ private slots:
         QCOMPARE(form_->game().board.gorkor, 12);
         QCOMPARE(form_->game().board.cvet, 13);
         checkPictureShowsTheBoard();
+    }
+
+    // Boards do not drift however the levels follow one another; only right after a level-0 game do the
+    // two largest levels have a row less.
+    void boardSizesSettleInARunOfGames()
+    {
+        const struct {
+            const char* level;
+            QSize board;
+        } games[] = {{"0", {9, 14}},  {"2", {15, 23}}, {"1", {12, 19}}, {"3", {18, 29}}, {"2", {15, 24}},
+                     {"0", {9, 14}},  {"3", {18, 28}}, {"1", {12, 19}}, {"0", {9, 14}},  {"0", {9, 14}}};
+        for (const auto& game : games) {
+            settings_.set("Action2", game.level);
+            click(form_, "Command2");
+            const BoardState& board = form_->game().board;
+            QCOMPARE(QSize(board.gorkor, board.vertkor), game.board);
+            QCOMPARE(picture()->size() * 15, QSize(4575, int(roundHalfEven(board.razmer * board.vertkor / 15.0)) * 15));
+        }
     }
 
     void pictureSurvivesHidingAndShowing()
