@@ -34,14 +34,9 @@ void BoardPicture::fitImage()
     image_ = fitted;
 }
 
-double BoardPicture::devicePixelsPerTwip() const
-{
-    return image_.devicePixelRatio() / kTwipsPerPixel;
-}
-
 int BoardPicture::deviceFromTwips(double twips) const
 {
-    return static_cast<int>(std::lround(twips * devicePixelsPerTwip()));
+    return static_cast<int>(std::lround(twips * image_.devicePixelRatio() / kTwipsPerPixel));
 }
 
 const QImage& BoardPicture::image()
@@ -57,12 +52,17 @@ void BoardPicture::clear()
     changed();
 }
 
+// Each edge goes to the nearest device pixel, so neighbouring cells meet without a gap or an overlap.
+QRect BoardPicture::deviceBox(int x1, int y1, int x2, int y2) const
+{
+    return QRect(QPoint(deviceFromTwips(std::min(x1, x2)), deviceFromTwips(std::min(y1, y2))),
+                 QPoint(deviceFromTwips(std::max(x1, x2) + 1) - 1, deviceFromTwips(std::max(y1, y2) + 1) - 1))
+        .intersected(image_.rect());
+}
+
 void BoardPicture::fillBox(int x1, int y1, int x2, int y2, const QColor& colour)
 {
-    // Each edge goes to the nearest device pixel, so neighbouring cells meet without a gap or an overlap.
-    const QRect box = QRect(QPoint(deviceFromTwips(std::min(x1, x2)), deviceFromTwips(std::min(y1, y2))),
-                            QPoint(deviceFromTwips(std::max(x1, x2) + 1) - 1, deviceFromTwips(std::max(y1, y2) + 1) - 1))
-                          .intersected(image_.rect());
+    const QRect box = deviceBox(x1, y1, x2, y2);
     if (box.isEmpty())
         return;
     const QRgb rgb = colour.rgb();
@@ -76,12 +76,21 @@ void BoardPicture::fillBox(int x1, int y1, int x2, int y2, const QColor& colour)
 
 void BoardPicture::drawLine(int x1, int y1, int x2, int y2, const QColor& colour)
 {
-    if (image_.isNull())
+    const QRect box = deviceBox(x1, y1, x2, y2);
+    if (box.isEmpty())
         return;
-    QPainter painter(&image_);
-    // Unsmoothed, one pixel of the screen's density wide: sharp at every scale.
-    painter.setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::SquareCap));
-    painter.drawLine(QPointF(x1, y1) / kTwipsPerPixel, QPointF(x2, y2) / kTwipsPerPixel);
+    // Drawn in device pixels, unsmoothed and as wide as a pixel at 96 dots per inch, so it looks alike at
+    // every scale; the stroke keeps within the box its two ends span, as a box filled between them would.
+    const qreal ratio = image_.devicePixelRatio();
+    const qreal perTwip = ratio / kTwipsPerPixel;
+    image_.setDevicePixelRatio(1);
+    {
+        QPainter painter(&image_);
+        painter.setClipRect(box);
+        painter.setPen(QPen(colour, ratio, Qt::SolidLine, Qt::SquareCap));
+        painter.drawLine(QPointF(x1, y1) * perTwip, QPointF(x2, y2) * perTwip);
+    }
+    image_.setDevicePixelRatio(ratio);
     changed();
 }
 

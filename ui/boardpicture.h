@@ -29,8 +29,8 @@ protected:
 
 private:
     void fitImage();
-    double devicePixelsPerTwip() const;
     int deviceFromTwips(double twips) const;
+    QRect deviceBox(int x1, int y1, int x2, int y2) const;
     void changed();
 
     // Everything drawn lands here, at the screen's pixel density, and the window only copies it out.
