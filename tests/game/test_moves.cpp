@@ -28,8 +28,19 @@ private slots:
         QCOMPARE(f.canvas.shownAt(381, 0), ColourIndex{2});
     }
 
+    // Marked from the bottom cube or from the top one, the same cubes fall.
+    void verticalTripleLetsOneColumnFallThreeRows_data()
+    {
+        QTest::addColumn<int>("firstRow");
+        QTest::addColumn<int>("secondRow");
+        QTest::newRow("bottom first") << 6 << 4;
+        QTest::newRow("top first") << 4 << 6;
+    }
+
     void verticalTripleLetsOneColumnFallThreeRows()
     {
+        QFETCH(int, firstRow);
+        QFETCH(int, secondRow);
         GameFixture f;
         setBoard(f.game, {"123",
                           "456",
@@ -37,8 +48,8 @@ private slots:
                           "345",
                           "618",
                           "345"});
-        f.releaseOn(6, 2);
-        f.releaseOn(4, 2);
+        f.releaseOn(firstRow, 2);
+        f.releaseOn(secondRow, 2);
         QCOMPARE(text(f.game.board.pole), text({"1.3",
                                                 "4.6",
                                                 "7.2",

@@ -117,6 +117,38 @@ private slots:
         QCOMPARE(w.counter("Label1"), QString("Всего кубиков  126"));
     }
 
+    // Each option stores its own level under its dialog's key only, and the next board follows it.
+    void everyOptionStoresItsLevel_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("otherKey");
+        QTest::addColumn<int>("option");
+        for (int option = 1; option <= 3; ++option) {
+            QTest::addRow("size, option %d", option) << "Command11" << "ssiForm3" << "Action2" << "Action1" << option;
+            QTest::addRow("difficulty, option %d", option) << "Command12" << "ssiForm4" << "Action1" << "Action2" << option;
+        }
+    }
+
+    void everyOptionStoresItsLevel()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QFETCH(QString, key);
+        QFETCH(QString, otherKey);
+        QFETCH(int, option);
+        PlayedWindow w;
+        LevelDialog* dialog = w.open<LevelDialog>(button.toLatin1().constData(), name.toLatin1().constData());
+        choose(dialog, option);
+        click(dialog, "Command1");
+        QCOMPARE(settings_->get(key), QVariant(QString::number(option)));
+        QCOMPARE(settings_->get(otherKey), QVariant());
+        w.newGame();
+        const BoardState& board = w.game().board;
+        QCOMPARE(key == "Action2" ? board.gorkor : board.cvet, key == "Action2" ? 3 * option + 9 : 3 * option + 4);
+    }
+
     void aStoredLevelIsPreselectedAndWrittenBack()
     {
         settings_->set("Action1", "2");

@@ -245,27 +245,6 @@ private slots:
         QCOMPARE(w.pole(), before);
     }
 
-    void aPauseCutShortLeavesTheNextOneShorter()
-    {
-        PlayedWindow w;
-        w.newGame();
-        w.placePair(19, 1, 3, 4);
-        w.placePair(19, 10, 12, 6);
-        w.markPair(19, 1, 3);
-        w.tick(8);
-        w.press("Command13");
-        QCOMPARE(w.move().hod, 0);
-        QCOMPARE(w.move().vrem, 8);
-
-        w.markPair(19, 10, 12);
-        w.tick(11);
-        QCOMPARE(w.move().hod, 2);
-        w.tick();
-        QCOMPARE(w.move().hod, 0);
-        QCOMPARE(w.move().vrem, 0);
-        QVERIFY(w.pictureShowsTheBoard());
-    }
-
     void undoTakesBackTheLatestRemovalOnly()
     {
         PlayedWindow w;

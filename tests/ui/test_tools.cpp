@@ -30,7 +30,73 @@ private:
         return true;
     }
 
+    // Presses a tool; the eye view locks the board, so its second press opens it again for the next release.
+    static void pressTool(PlayedWindow& w, const QString& button)
+    {
+        w.press(button.toLatin1().constData());
+        if (button == "Command4") {
+            QCOMPARE(w.move().hod, 0);
+            w.press("Command4");
+        }
+    }
+
 private slots:
+    // Every tool and a new game end a mark and a pause; the pause counter keeps its count, so the next
+    // pause lasts only the ticks left to 20.
+    void everyToolEndsAMarkAndAPause_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("emptyColumn");
+        QTest::newRow("Назад") << "Command9" << false;
+        QTest::newRow("Вправо") << "Command5" << false;
+        QTest::newRow("Влево") << "Command6" << false;
+        QTest::newRow("Сдвиг, no empty column") << "Command14" << false;
+        QTest::newRow("Сдвиг, an empty column") << "Command14" << true;
+        QTest::newRow("Глаз") << "Command4" << false;
+        QTest::newRow("Обзор") << "Command10" << false;
+        QTest::newRow("Новый ход") << "Command13" << false;
+        QTest::newRow("Новая игра") << "Command2" << false;
+    }
+
+    void everyToolEndsAMarkAndAPause()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, emptyColumn);
+        PlayedWindow w;
+        w.newGame();
+        if (emptyColumn)
+            ToolsTest::emptyColumn(w.pole(), 12);
+        w.releaseOn(19, 1);
+        QCOMPARE(w.move().hod, 1);
+        pressTool(w, button);
+        QCOMPARE(w.move().hod, 0);
+        // A cube of another colour: as a second mark it would drop the mark, as a first mark it is marked.
+        int row = 19;
+        while (w.pole()(row, 6) == w.move().vrcvet)
+            --row;
+        w.releaseOn(row, 6);
+        QCOMPARE(w.move().hod, 1);
+        QCOMPARE(w.move().votm1, row);
+        QCOMPARE(w.move().gotm1, 6);
+
+        w.press("Command13");
+        w.placePair(19, 1, 3, 4);
+        w.markPair(19, 1, 3);
+        w.tick(8);
+        pressTool(w, button);
+        QCOMPARE(w.move().hod, 0);
+        QCOMPARE(w.move().vrem, 8);
+        w.placePair(19, 1, 3, 4);
+        w.markPair(19, 1, 3);
+        QCOMPARE(w.move().hod, 2);
+        w.tick(11);
+        QCOMPARE(w.move().hod, 2);
+        w.tick();
+        QCOMPARE(w.move().hod, 0);
+        QCOMPARE(w.move().vrem, 0);
+        QVERIFY(w.pictureShowsTheBoard());
+    }
+
     void scrollingTurnsTheWholeBoardByAColumn()
     {
         PlayedWindow w;
@@ -135,6 +201,10 @@ private slots:
         QCOMPARE(w.move().hod, 2);
         w.press("Command9");
         QCOMPARE(w.pole(), scrolled);
+        // The copy is not used up: after another scroll the same board comes back.
+        w.press("Command5");
+        w.press("Command9");
+        QCOMPARE(w.pole(), scrolled);
 
         w.markPair(19, 2, 4);
         w.tick(20);
@@ -158,11 +228,13 @@ private slots:
         w.releaseOn(5, 5);
         QCOMPARE(w.move().hod, 0);
 
-        // A scroll shows every colour again, yet the board still takes no releases.
-        w.press("Command5");
-        QVERIFY(w.pictureShowsTheBoard());
-        w.releaseOn(5, 5);
-        QCOMPARE(w.move().hod, 0);
+        // A scroll or "Назад" shows every colour again, yet the board still takes no releases.
+        for (const char* button : {"Command5", "Command9"}) {
+            w.press(button);
+            QVERIFY(w.pictureShowsTheBoard());
+            w.releaseOn(5, 5);
+            QCOMPARE(w.move().hod, 0);
+        }
 
         w.press("Command4");
         QVERIFY(w.picture()->isEnabled());
@@ -180,6 +252,14 @@ private slots:
         QCOMPARE(w.move().vrcvet, marked);
         w.releaseOn(5, 5);
         QCOMPARE(w.move().hod, 1);
+    }
+
+    // Before the first game there is no cell at which the overview would set the panel's colour.
+    void overviewBeforeTheFirstGameLeavesThePanelWhite()
+    {
+        PlayedWindow w;
+        w.press("Command10");
+        QCOMPARE(w.panel(), QColor(Qt::white));
     }
 
     void overviewStepsThroughTheColoursAndWraps()
