@@ -223,6 +223,67 @@ private slots:
         QCOMPARE(settings_->get("Action2"), QVariant(written));
     }
 
+    // Whatever a hand-damaged file holds, a new game deals a sound board and both dialogs store a level
+    // without reporting a failure, since the level does reach the file.
+    void aDamagedSettingsFileStillServes_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("gorkor");
+        QTest::newRow("binary bytes") << QByteArray("[Options]\nAction2=3\n") + QByteArray(1, '\0')
+                                             + QByteArray("\x01\x02\xff\xfe\xc0 garbage\nAction1=2\n")
+                                      << 18;
+        QTest::newRow("binary value") << QByteArray("[Options]\nAction2=\x01\xff\n") << 12;
+        QTest::newRow("a line without =") << QByteArray("[Options]\nno equals sign\nAction2=2\n") << 15;
+        QTest::newRow("broken section header") << QByteArray("[Opti\nAction2=3\n") << 12;
+        QTest::newRow("a key twice") << QByteArray("[Options]\nAction2=3\nAction2=0\n") << 9;
+        QTest::newRow("huge file") << QByteArray("[Options]\nAction2=2\n") + QByteArray("junk line\n").repeated(400000)
+                                   << 15;
+    }
+
+    void aDamagedSettingsFileStillServes()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, gorkor);
+        // Damaged afresh, with a size of its own, so that the store reads it again and meets the damage.
+        const auto damage = [this, &content](int blankLines) {
+            QFile file(settings_->filePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content + QByteArray(blankLines, '\n'));
+        };
+        damage(0);
+
+        PlayedWindow w;
+        w.newGame();
+        const BoardState& board = w.game().board;
+        QCOMPARE(board.gorkor, gorkor);
+        QVERIFY(board.vertkor > 0);
+        for (int c = 1; c <= board.gorkor; ++c)
+            for (int r = 1; r <= board.vertkor; ++r)
+                QVERIFY(board.pole(r, c) >= 0 && board.pole(r, c) <= board.cvet);
+
+        for (const LevelDialogDesign* design : {&kSizeDialog, &kDifficultyDialog}) {
+            const bool size = design == &kSizeDialog;
+            LevelDialog* dialog = w.open<LevelDialog>(size ? "Command11" : "Command12", design->name);
+            QVERIFY(dialog);
+            choose(dialog, 1);
+            damage(size ? 1 : 2);
+            QString reported;
+            QTimer::singleShot(0, [&reported] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    reported = box->text();
+                    box->accept();
+                }
+            });
+            click(dialog, "Command1");
+            QCOMPARE(reported, QString());
+            QTRY_VERIFY(w.form->isEnabled());
+            QCOMPARE(settings_->get(design->key), QVariant("1"));
+        }
+        w.newGame();
+        QCOMPARE(w.game().board.gorkor, gorkor);
+        QCOMPARE(w.game().board.cvet, 7);
+    }
+
     void aStoreThatCannotBeWrittenSaysSoAndKeepsTheDialog()
     {
         // A settings directory that is a plain file cannot be written, not even by root.
