@@ -2,12 +2,20 @@
 
 #include "levels.h"
 #include "look.h"
+#include "optionstyle.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace {
+
+// Twips.
+constexpr int kOptionHeight = 195;
+
+} // namespace
 
 LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
     : design_(design), mainWindow_(mainWindow)
@@ -20,13 +28,16 @@ LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
     setFixedSize(rectFromTwips(0, 0, design.width, design.height).size());
     look::setGround(this, look::kWindowGround);
 
+    auto* optionStyle = new OptionStyle(pixelsFromTwips(kOptionHeight));
+    optionStyle->setParent(this);
     using Handler = void (LevelDialog::*)();
     const Handler handlers[3] = {&LevelDialog::Option1_Click, &LevelDialog::Option2_Click, &LevelDialog::Option3_Click};
     for (int i = 0; i < 3; ++i) {
         QRadioButton* option = new QRadioButton(QString::fromUtf8(design.options[i]), this);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        option->setGeometry(rectFromTwips(120, 240 + 360 * i, design.optionWidth, 195));
+        option->setGeometry(rectFromTwips(120, 240 + 360 * i, design.optionWidth, kOptionHeight));
         option->setFont(look::font(9.75));
+        option->setStyle(optionStyle);
         look::setGround(option, look::kWindowGround);
         look::setTextColour(option, QColor(0, 0, 64));
         // A selection by mouse, by keyboard or by Form_Load runs the option's handler.

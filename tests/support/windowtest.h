@@ -34,6 +34,24 @@ inline QColor shownAt(QWidget* widget, int xTwips, int yTwips)
     return image.pixelColor(int(xTwips / 15.0 * ratio), int(yTwips / 15.0 * ratio));
 }
 
+// Whether a control shows all it draws: drawn two pixels taller at the top and at the bottom, it draws
+// the same in its own height and nothing but its ground beyond.
+inline bool showsAllItDraws(QWidget* control, const QColor& ground)
+{
+    const QImage shown = control->grab().toImage();
+    control->resize(control->width(), control->height() + 4);
+    const QImage taller = control->grab().toImage();
+    control->resize(control->width(), control->height() - 4);
+    const int margin = (taller.height() - shown.height()) / 2;
+    for (int y = 0; y < taller.height(); ++y)
+        for (int x = 0; x < taller.width(); ++x) {
+            const bool beyond = y < margin || y >= margin + shown.height();
+            if (beyond ? taller.pixelColor(x, y) != ground : taller.pixel(x, y) != shown.pixel(x, y - margin))
+                return false;
+        }
+    return true;
+}
+
 // The names of the controls that Tab walks through, starting at one, once round.
 inline QStringList tabOrder(QWidget* start)
 {

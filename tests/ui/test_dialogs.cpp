@@ -75,6 +75,8 @@ private slots:
             QCOMPARE(shownAt(option, optionWidth * 15 - 30, 90), QColor(0, 64, 0));
             QCOMPARE(option->font().pointSizeF(), 9.75);
             QVERIFY(option->font().bold());
+            option->setChecked(true);
+            QVERIFY2(showsAllItDraws(option, QColor(0, 64, 0)), "the indicator or the caption is cut");
         }
         auto* accept = child<QPushButton>(dialog, "Command1");
         auto* cancel = child<QPushButton>(dialog, "Command2");

@@ -1,12 +1,15 @@
 // At a scale factor above 1 (QT_SCALE_FACTOR, 2 or 1.5) the board is drawn at the screen's own density,
-// not blown up, and a release lands on the cell under the pointer.
+// not blown up, a release lands on the cell under the pointer, and the option buttons show all they draw.
 #include "boardpicture.h"
 #include "fakes.h"
+#include "leveldialog.h"
 #include "look.h"
+#include "openwindow.h"
 #include "ssiform1.h"
 #include "temporarysettings.h"
 #include "windowtest.h"
 
+#include <QRadioButton>
 #include <QSet>
 
 #include <cmath>
@@ -92,6 +95,21 @@ private slots:
                     }
             QVERIFY(changed > razmer / 15.0 * ratio_);
         }
+    }
+
+    void optionButtonsShowTheirIndicatorAndCaptionWhole()
+    {
+        ssiForm1 form(std::make_unique<FixedSeedRandom>());
+        form.show();
+        click(&form, "Command11");
+        auto* dialog = findOpenWindow<LevelDialog>(QStringLiteral("ssiForm3"));
+        QVERIFY(dialog);
+        for (const char* name : {"Option1", "Option2", "Option3"}) {
+            auto* option = child<QRadioButton>(dialog, name);
+            option->setChecked(true);
+            QVERIFY2(showsAllItDraws(option, QColor(0, 64, 0)), name);
+        }
+        dialog->close();
     }
 };
 
