@@ -4,6 +4,7 @@
 
 int main(int argc, char* argv[])
 {
+    GameApplication::preferX11();
     GameApplication app(argc, argv);
     (new ssiForm1)->show();
     return app.exec();

@@ -12,13 +12,21 @@
 GameApplication::GameApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // No display name: Qt would append it to every window's title.
     setApplicationName(QStringLiteral("igra"));
-    setApplicationDisplayName(QStringLiteral("Игра ПЛОКС"));
     setApplicationVersion(QStringLiteral("1.0.0"));
     setDesktopFileName(QStringLiteral("igra"));
     // One style everywhere, so the buttons show their green faces whatever the desktop's theme.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     setWindowIcon(look::gameIcon());
+}
+
+void GameApplication::preferX11()
+{
+    // Through an X server the windows open where the game puts them, which native Wayland allows no
+    // program; the list falls back to Wayland when the X server cannot be reached.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
 bool GameApplication::notify(QObject* receiver, QEvent* event)
