@@ -3,6 +3,7 @@
 #pragma once
 
 #include "twips.h"
+#include "windowframe.h"
 
 #include <QSizeF>
 #include <QWidget>
@@ -34,9 +35,8 @@ inline std::optional<BrowserArrangement> arrangeBrowser(float w, float h)
     return BrowserArrangement{w - 800, h - 700};
 }
 
-// The window's outer size as the window system reports it; until the window is on the screen with its
-// frame, that is its inner size.
+// The window's outer size; until the window is on the screen with its frame, that is its inner size.
 inline QSizeF outerSizeInTwips(const QWidget* window)
 {
-    return QSizeF(window->frameGeometry().size()) * kTwipsPerPixel;
+    return QSizeF(window->size().grownBy(windowFrame(window))) * kTwipsPerPixel;
 }

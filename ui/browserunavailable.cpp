@@ -1,6 +1,7 @@
 #include "browserunavailable.h"
 
 #include "look.h"
+#include "placement.h"
 #include "studio.h"
 #include "twips.h"
 
@@ -29,5 +30,5 @@ BrowserUnavailable::BrowserUnavailable()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(message);
 
-    look::centreOnScreen(this);
+    placement::centreOnScreen(this);
 }

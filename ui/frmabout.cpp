@@ -1,15 +1,15 @@
 #include "frmabout.h"
 
 #include "browseropener.h"
+#include "fixedwindow.h"
 #include "look.h"
+#include "placement.h"
 #include "studio.h"
 #include "twips.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 frmAbout::frmAbout(QWidget* mainWindow)
     : mainWindow_(mainWindow)
@@ -17,8 +17,6 @@ frmAbout::frmAbout(QWidget* mainWindow)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Игра ПЛОКС"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
     look::setGround(this, look::kWindowGround);
 
     QPushButton* cmdOK = look::addButton(this, "cmdOK", QStringLiteral("OK"), QRect(4320, 1320, 1260, 465),
@@ -54,11 +52,10 @@ frmAbout::frmAbout(QWidget* mainWindow)
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
 
-    // Not centred: the box opens at one place, measured from the top-left corner of the screen.
+    // Not centred: the box's client area opens at one place, measured from the top-left corner of the screen.
     const QRect client = rectFromTwips(2340, 1935, 5730, 2565);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    setFixedSize(client.size());
-    setGeometry(client.translated(screen->geometry().topLeft()));
+    makeFixed(this, Qt::Dialog, client.size());
+    placement::clientAt(this, client.topLeft());
     cmdOK->setFocus();
 }
 

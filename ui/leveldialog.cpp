@@ -1,8 +1,10 @@
 #include "leveldialog.h"
 
+#include "fixedwindow.h"
 #include "levels.h"
 #include "look.h"
 #include "optionstyle.h"
+#include "placement.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -23,9 +25,7 @@ LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
     setObjectName(QLatin1String(design.name));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(design.caption));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(rectFromTwips(0, 0, design.width, design.height).size());
+    makeFixed(this, Qt::Dialog, rectFromTwips(0, 0, design.width, design.height).size());
     look::setGround(this, look::kWindowGround);
 
     auto* optionStyle = new OptionStyle(pixelsFromTwips(kOptionHeight));
@@ -60,7 +60,7 @@ LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
     connect(Command1, &QPushButton::clicked, this, &LevelDialog::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &LevelDialog::Command2_Click);
 
-    look::centreOnScreen(this);
+    placement::centreOnScreen(this);
     Form_Load();
 }
 

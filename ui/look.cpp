@@ -2,11 +2,8 @@
 
 #include "twips.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QWidget>
 
 namespace look {
@@ -78,12 +75,6 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     setGround(label, kWindowGround);
     setTextColour(label, textColour);
     return label;
-}
-
-void centreOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
 }
 
 } // namespace look

@@ -41,7 +41,4 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& twips, const QFont& face,
                  const QColor& textColour);
 
-// Places a window that is not yet shown in the middle of its screen.
-void centreOnScreen(QWidget* window);
-
 } // namespace look

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <utility>
 
@@ -17,15 +18,26 @@ Window* findOpenWindow(const QString& name)
     return nullptr;
 }
 
+// Shows a window in front of the others. A minimised one is shown afresh: native Wayland has no other way
+// to bring it back, and under X11 it comes back the same.
+inline void bringToFront(QWidget* window)
+{
+    if (QWindow* handle = window->windowHandle(); handle && (handle->windowStates() & Qt::WindowMinimized)) {
+        window->hide();
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        handle->setWindowStates(handle->windowStates() & ~Qt::WindowMinimized);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 template <typename Window, typename... Arguments>
 Window* openWindow(const QString& name, Arguments&&... arguments)
 {
     Window* window = findOpenWindow<Window>(name);
     if (!window)
         window = new Window(std::forward<Arguments>(arguments)...);
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    bringToFront(window);
     return window;
 }

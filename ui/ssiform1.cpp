@@ -2,10 +2,12 @@
 
 #include "boardpicture.h"
 #include "browseropener.h"
+#include "fixedwindow.h"
 #include "frmabout.h"
 #include "leveldialog.h"
 #include "look.h"
 #include "openwindow.h"
+#include "placement.h"
 #include "ssiform5.h"
 #include "twips.h"
 
@@ -21,9 +23,7 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     setObjectName(QStringLiteral("ssiForm1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Игра"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(rectFromTwips(0, 0, 7740, 7860).size());
+    makeFixed(this, Qt::Window, rectFromTwips(0, 0, 7740, 7860).size());
     look::setGround(this, look::kWindowGround);
 
     // The frames come first so that the buttons lying over them are drawn on top.
@@ -104,7 +104,7 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     connect(Timer1, &QTimer::timeout, this, &ssiForm1::Timer1_Timer);
     Timer1->start();
 
-    look::centreOnScreen(this);
+    placement::centreOnScreen(this);
 }
 
 void ssiForm1::Command1_Click()
@@ -146,7 +146,7 @@ void ssiForm1::Command7_Click()
 void ssiForm1::Command8_Click()
 {
     setEnabled(false);
-    openWindow<frmAbout>(QStringLiteral("frmAbout"), this);
+    waitFor(openWindow<frmAbout>(QStringLiteral("frmAbout"), this));
 }
 
 void ssiForm1::Command9_Click()
@@ -163,13 +163,13 @@ void ssiForm1::Command10_Click()
 void ssiForm1::Command11_Click()
 {
     setEnabled(false);
-    openWindow<LevelDialog>(kSizeDialog.name, kSizeDialog, this);
+    waitFor(openWindow<LevelDialog>(kSizeDialog.name, kSizeDialog, this));
 }
 
 void ssiForm1::Command12_Click()
 {
     setEnabled(false);
-    openWindow<LevelDialog>(kDifficultyDialog.name, kDifficultyDialog, this);
+    waitFor(openWindow<LevelDialog>(kDifficultyDialog.name, kDifficultyDialog, this));
 }
 
 void ssiForm1::Command13_Click()
@@ -191,6 +191,35 @@ void ssiForm1::Picture1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, float x,
 void ssiForm1::Timer1_Timer()
 {
     game_.timerTick();
+}
+
+// While the window waits, disabled, the window it waits for must stay within the player's reach.
+void ssiForm1::waitFor(QWidget* window)
+{
+    awaited_ = window;
+    window->installEventFilter(this);
+}
+
+// A window manager raises and focuses the window that the player clicks or picks in a task bar, whether
+// it takes input or not; the window it waits for comes back in front of it.
+void ssiForm1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled() && awaited_)
+        bringToFront(awaited_);
+    QWidget::changeEvent(event);
+}
+
+// Minimised on its own, the window waited for would leave nothing on view but a window that takes no
+// input, and a task bar may list no dialog: it comes back at once. When both are minimised, the waiting
+// window brings it back as it is restored.
+bool ssiForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == awaited_ && event->type() == QEvent::WindowStateChange && awaited_->isMinimized() && !isMinimized())
+        QMetaObject::invokeMethod(this, [this] {
+            if (awaited_ && !isMinimized())
+                bringToFront(awaited_);
+        }, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
 }
 
 void ssiForm1::closeEvent(QCloseEvent* event)

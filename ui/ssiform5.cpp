@@ -4,6 +4,7 @@
 #include "browseropener.h"
 #include "look.h"
 #include "twips.h"
+#include "windowframe.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -47,6 +48,7 @@ ssiForm5::ssiForm5()
     connect(buttons_[3], &QPushButton::clicked, this, &ssiForm5::Command4_Click);
 
     Text1->setFocus();
+    watchFrame(this, [this] { ArrangeHelpWindow(); });
     ArrangeHelpWindow();
 }
 

@@ -341,6 +341,21 @@ private slots:
         QCOMPARE(w.move().hod, 1);
     }
 
+    // The dialog stays within the player's reach: minimised on its own it comes back, and the waiting
+    // main window, activated, brings it to the front.
+    void theDialogStaysWithinReachOfTheWaitingWindow()
+    {
+        PlayedWindow w;
+        LevelDialog* dialog = w.open<LevelDialog>("Command12", "ssiForm4");
+        dialog->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!dialog->isMinimized());
+        QVERIFY(dialog->isVisible());
+        w.form->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(dialog));
+        dialog->close();
+        QVERIFY(w.form->isEnabled());
+    }
+
     void theStoreIsAPlainPerUserSettingsFile()
     {
         PlayedWindow w;

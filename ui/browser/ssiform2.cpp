@@ -2,8 +2,10 @@
 
 #include "arrangement.h"
 #include "look.h"
+#include "placement.h"
 #include "studio.h"
 #include "twips.h"
+#include "windowframe.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -28,7 +30,8 @@ ssiForm2::ssiForm2()
     Command1->setIconSize(QSize(28, 49));
     connect(Command1, &QPushButton::clicked, this, &ssiForm2::Command1_Click);
 
-    look::centreOnScreen(this);
+    placement::centreOnScreen(this);
+    watchFrame(this, [this] { ArrangeBrowserWindow(); });
     ArrangeBrowserWindow();
 }
 

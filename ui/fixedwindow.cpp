@@ -1,0 +1,60 @@
+#include "fixedwindow.h"
+
+#include "windowsystem.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+// On native Wayland Qt draws the title bar itself, with a minimise and a maximise box whatever the window
+// asks for. A window of fixed size cannot follow either: maximised, it breaks the protocol and the
+// compositor ends the game; minimised, it may never come back where the desktop has no task bar. So the
+// window answers either by being shown afresh as it was.
+class WaylandFixedWindow : public QObject {
+public:
+    explicit WaylandFixedWindow(QWidget* window)
+        : QObject(window), window_(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        // The window system's window exists from the first showing on.
+        if (event->type() == QEvent::Show && !watched_) {
+            watched_ = true;
+            connect(window_->windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
+                if (state == Qt::WindowMaximized || state == Qt::WindowMinimized)
+                    // Not while the title bar is still handling the click.
+                    QTimer::singleShot(0, this, &WaylandFixedWindow::showAfresh);
+            });
+        }
+        return false;
+    }
+
+private:
+    void showAfresh()
+    {
+        window_->hide();
+        window_->windowHandle()->setWindowStates(Qt::WindowNoState);
+        window_->show();
+    }
+
+    QWidget* window_;
+    bool watched_ = false;
+};
+
+} // namespace
+
+void makeFixed(QWidget* window, Qt::WindowType type, const QSize& size)
+{
+    window->setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(size);
+    if (nativeWayland())
+        new WaylandFixedWindow(window);
+}
