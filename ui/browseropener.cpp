@@ -4,8 +4,9 @@
 #include "browserunavailable.h"
 #include "openwindow.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPluginLoader>
+#include <QTimer>
 
 namespace {
 
@@ -26,8 +27,12 @@ BrowserModule* loadBrowserModule()
 
 void openBrowserWindow()
 {
+    // Loading the web engine the first time, and making a web view, take a while: the pointer says so
+    // until the window is up.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     if (BrowserModule* module = loadBrowserModule())
         module->openBrowserWindow();
     else
         openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"));
+    QTimer::singleShot(0, [] { QGuiApplication::restoreOverrideCursor(); });
 }

@@ -10,6 +10,8 @@
 
 #include <QFile>
 
+#include <optional>
+
 namespace {
 
 bool webEngineMapped()
@@ -53,6 +55,19 @@ int browserWindows()
     return count;
 }
 
+// The pointer's shape when the browser window comes on the screen.
+class CursorWhenShown : public QObject {
+public:
+    std::optional<Qt::CursorShape> shape;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("ssiForm2"))
+            shape = QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor;
+        return false;
+    }
+};
+
 } // namespace
 
 class BrowserTest : public QObject {
@@ -71,7 +86,13 @@ private slots:
         findOpenWindow<frmAbout>("frmAbout")->close();
         QVERIFY(!webEngineMapped());
 
+        // Loading the web engine takes a while, and the pointer says so until the window is up.
+        CursorWhenShown cursor;
+        qApp->installEventFilter(&cursor);
         w.press("Command3");
+        qApp->removeEventFilter(&cursor);
+        QCOMPARE(cursor.shape, std::optional(Qt::WaitCursor));
+        QTRY_VERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(browserWindow());
         QVERIFY(webEngineMapped());
         QTRY_VERIFY_WITH_TIMEOUT(atTheStudio(), 20000);
