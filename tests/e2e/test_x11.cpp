@@ -1,6 +1,7 @@
-// The built game under a real X server, played from outside with the pointer and read back from
-// screenshots: no hook in the game itself. The screenshots stay in the test's working directory.
-// IGRA_PROGRAM names another build of the game to play, such as one installed from the package.
+// The built game under a real X server, with the window manager that IGRA_WINDOW_MANAGER names (or
+// none), played from outside with the pointer and the keyboard and read back from screenshots and from
+// what the window manager records: no hook in the game itself. The screenshots stay in the test's working
+// directory. IGRA_PROGRAM names another build of the game to play, such as one installed from the package.
 #include "palette.h"
 #include "x11session.h"
 
@@ -8,7 +9,19 @@
 #include <QTest>
 #include <QThread>
 
+#include <cmath>
+#include <optional>
+
 namespace {
+
+const QColor kGround(0, 64, 0);
+// A place on the board that neither a centred level dialog nor the About box covers.
+const QPoint kBoardClearOfDialogs(60, 450);
+
+int pixels(double twips)
+{
+    return int(std::lround(twips / 15));
+}
 
 // Cell (row, column) of a board of cells `razmer` twips wide, as the board area inside the window shows it.
 QPoint cellCentre(int row, int column, int razmer)
@@ -21,6 +34,8 @@ QPoint cellCentre(int row, int column, int razmer)
 int shownIndex(const QImage& window, int row, int column, int razmer)
 {
     const QPoint at = cellCentre(row, column, razmer) - QPoint(0, razmer * 3 / 10 / 15);
+    if (!window.rect().contains(at))
+        return -1;
     const QRgb rgb = window.pixel(at);
     for (int k = 0; k < 16; ++k)
         if (qRgb(kPalette[k].red, kPalette[k].green, kPalette[k].blue) == rgb)
@@ -61,8 +76,18 @@ QString describe(const Board& board)
     return text;
 }
 
+// A board dealt in colours 0..cvet, with no empty cell.
+bool dealt(const Board& board, int cvet)
+{
+    for (const QVector<int>& row : board)
+        for (int k : row)
+            if (k < 0 || k > cvet)
+                return false;
+    return true;
+}
+
 struct Triple {
-    QPoint first;  // (column, row)
+    QPoint first; // (column, row)
     QPoint second;
 };
 
@@ -76,6 +101,29 @@ std::optional<Triple> findPair(const Board& board)
     return std::nullopt;
 }
 
+// Where the help window's text box ends and its button row begins, scanned from the text's top-left
+// corner over the dark green ground, in client pixels.
+struct HelpLayout {
+    QSize text;
+    int buttonsTop;
+    bool operator==(const HelpLayout& other) const { return text == other.text && buttonsTop == other.buttonsTop; }
+};
+
+HelpLayout measureHelp(const QImage& help)
+{
+    const auto ground = [&help](int x, int y) { return !help.rect().contains(x, y) || QColor(help.pixel(x, y)) == kGround; };
+    int right = 20;
+    while (!ground(right, 20))
+        ++right;
+    int bottom = 20;
+    while (!ground(20, bottom))
+        ++bottom;
+    int buttons = bottom;
+    while (ground(20, buttons) && buttons < help.height())
+        ++buttons;
+    return HelpLayout{QSize(right - 8, bottom - 8), buttons};
+}
+
 } // namespace
 
 class X11Test : public QObject {
@@ -87,100 +135,315 @@ private:
     std::unique_ptr<X11Session> x_;
     QString main_;
 
-    QImage windowShot(const QString& window)
+    // Buttons by their places in twips.
+    void press(const QString& window, int left, int top) { x_->click(window, QPoint(left / 15 + 20, top / 15 + 10)); }
+    void press(int left, int top) { press(main_, left, top); }
+    void pressNewGame() { press(4920, 2880); }
+
+    // What follows a click or a request to the window manager has happened once this much time has passed;
+    // only waiting shows that nothing else does.
+    static void settle() { QThread::msleep(600); }
+
+    QString hex(const QString& window) { return QStringLiteral("0x") + QString::number(window.toULongLong(), 16); }
+
+    bool inFrontOfTheMainWindow(const QString& window)
     {
-        return x_->screenshot().copy(x_->geometry(window));
+        const QStringList stacking = x_->stacking();
+        return stacking.indexOf(hex(window)) > stacking.indexOf(hex(main_)) && x_->activeWindow() == window;
     }
 
-    // Buttons of the main window by their places in twips.
-    void press(int left, int top) { x_->click(main_, QPoint(left / 15 + 20, top / 15 + 10)); }
-    void pressNewGame() { press(4920, 2880); }
+    // The window as the player sees it, frame and title bar included, in the middle of the screen.
+    void checkCentred(const QString& window)
+    {
+        const auto offCentre = [&] {
+            const QRectF frame = x_->frame(window);
+            return frame.center() - QPointF(x_->screenSize().width(), x_->screenSize().height()) / 2;
+        };
+        const bool centred = x_->waitUntil([&] { return offCentre().manhattanLength() <= 1.5; }, 3000);
+        QVERIFY2(centred, qPrintable(QString("%1 is off the centre by %2, %3 with the frame %4, %5, %6, %7")
+                                         .arg(x_->title(window))
+                                         .arg(offCentre().x())
+                                         .arg(offCentre().y())
+                                         .arg(x_->frameExtents(window).left())
+                                         .arg(x_->frameExtents(window).top())
+                                         .arg(x_->frameExtents(window).right())
+                                         .arg(x_->frameExtents(window).bottom())));
+    }
+
+    // The help window's controls follow its outer size, frame and title bar included.
+    void checkHelpArrangement(const QString& help, const char* when)
+    {
+        const QSize outer = x_->frame(help).size();
+        const HelpLayout expected{QSize(pixels(outer.width() * 15 - 400), pixels(outer.height() * 15 - 1300)),
+                                  pixels(outer.height() * 15 - 1000)};
+        const QImage shot = x_->shotOf(help, [&](const QImage& shown) { return measureHelp(shown) == expected; }, 5000);
+        const HelpLayout measured = measureHelp(shot);
+        QVERIFY2(measured == expected, qPrintable(QString("%1: text %2 x %3 and buttons at %4, for %5 x %6 outside")
+                                                      .arg(QLatin1String(when))
+                                                      .arg(measured.text.width())
+                                                      .arg(measured.text.height())
+                                                      .arg(measured.buttonsTop)
+                                                      .arg(outer.width())
+                                                      .arg(outer.height())));
+    }
+
+    // A new game shows a full board of the default size: the main window takes input.
+    void checkTheMainWindowPlays()
+    {
+        pressNewGame();
+        const QImage shot = x_->shotOf(main_, [](const QImage& shown) { return dealt(readBoard(shown, 19, 12, 381), 7); });
+        QVERIFY2(dealt(readBoard(shot, 19, 12, 381), 7), qPrintable(describe(readBoard(shot, 19, 12, 381))));
+    }
 
 private slots:
     void init()
     {
         x_ = std::make_unique<X11Session>();
         QVERIFY(x_->startDisplay());
+        QVERIFY(x_->startWindowManager(qEnvironmentVariable("IGRA_WINDOW_MANAGER")));
         QVERIFY(x_->startGame(igra_));
-        main_ = x_->waitForWindow(QStringLiteral("^Игра$"));
+        main_ = x_->settledWindow(QStringLiteral("^Игра$"));
+        QVERIFY(!main_.isEmpty());
     }
 
     void cleanup() { x_.reset(); }
 
-    void theMainWindowOpensCentredAndDarkGreen()
+    void theMainWindowOpensCentredTitledAndDarkGreen()
     {
-        const QRect window = x_->geometry(main_);
-        QCOMPARE(window.size(), QSize(516, 524));
-        QCOMPARE(window.center(), QPoint(1024 / 2, 768 / 2) - QPoint(1, 1));
-        const QImage shot = windowShot(main_);
-        QCOMPARE(QColor(shot.pixel(510, 520)), QColor(0, 64, 0));    // the window's ground
-        QCOMPARE(QColor(shot.pixel(470, 100)), QColor(0, 64, 0));    // inside the counters' frame
-        QCOMPARE(QColor(shot.pixel(480, 25)), QColor(Qt::white));    // the colour panel
-        QCOMPARE(QColor(shot.pixel(160, 250)), QColor(Qt::white));   // the board before a game
-        const QColor button = shot.pixel(360, 200);                  // "Новая игра"
-        QVERIFY2(button.green() > 100 && button.red() < 60 && button.blue() < 60, qPrintable(button.name()));
+        QCOMPARE(x_->title(main_), QString("Игра"));
+        QCOMPARE(x_->clientArea(main_).size(), QSize(516, 524));
+        checkCentred(main_);
+        const auto painted = [](const QImage& shown) {
+            const QColor button = shown.pixel(360, 200); // "Новая игра"
+            return QColor(shown.pixel(510, 520)) == kGround  // the window's ground
+                && QColor(shown.pixel(470, 100)) == kGround  // inside the counters' frame
+                && QColor(shown.pixel(480, 25)) == Qt::white // the colour panel
+                && QColor(shown.pixel(160, 250)) == Qt::white // the board before a game
+                && button.green() > 100 && button.red() < 60 && button.blue() < 60;
+        };
+        const QImage shot = x_->shotOf(main_, painted);
+        shot.save(QStringLiteral("start.png"));
+        QVERIFY(painted(shot));
+    }
+
+    void everyWindowIsTitledAndPlacedAsThePlayerSeesIt()
+    {
+        press(6480, 3360); // "Размер"
+        const QString size = x_->settledWindow(QStringLiteral("^Выбор размера$"));
+        QVERIFY(!size.isEmpty());
+        QCOMPARE(x_->title(size), QString("Выбор размера"));
+        QCOMPARE(x_->clientArea(size).size(), QSize(234, 90));
+        checkCentred(size);
+        press(size, 1800, 720); // "Отменить"
+        QVERIFY(x_->windowGone(QStringLiteral("^Выбор размера$")));
+
+        press(4920, 3360); // "Сложность"
+        const QString difficulty = x_->settledWindow(QStringLiteral("^Выбор сложности$"));
+        QVERIFY(!difficulty.isEmpty());
+        QCOMPARE(x_->title(difficulty), QString("Выбор сложности"));
+        QCOMPARE(x_->clientArea(difficulty).size(), QSize(212, 85));
+        checkCentred(difficulty);
+        press(difficulty, 1560, 720); // "Отмена"
+        QVERIFY(x_->windowGone(QStringLiteral("^Выбор сложности$")));
+
+        // The About box is not centred: its client area opens at one place.
+        press(4920, 3840); // "О программе"
+        const QString about = x_->settledWindow(QStringLiteral("^Игра ПЛОКС$"));
+        QVERIFY(!about.isEmpty());
+        QCOMPARE(x_->title(about), QString("Игра ПЛОКС"));
+        QVERIFY2(x_->waitUntil([&] { return x_->clientArea(about) == QRect(156, 129, 382, 171); }, 3000),
+                 qPrintable(QString("the About box's client area is at %1, %2").arg(x_->clientArea(about).x()).arg(x_->clientArea(about).y())));
+        press(about, 4320, 1320); // "OK"
+        QVERIFY(x_->windowGone(QStringLiteral("^Игра ПЛОКС$")));
+
+        press(6360, 3840); // "Справка"
+        const QString help = x_->settledWindow(QStringLiteral("^Помощь$"));
+        QVERIFY(!help.isEmpty());
+        QCOMPARE(x_->title(help), QString("Помощь"));
+
+        x_->raise(main_);
+        press(4920, 4440); // "В интернете"
+        const QString browser = x_->settledWindow(QStringLiteral("^Игра ПЛОКС$"), 30000);
+        QVERIFY(!browser.isEmpty());
+        QCOMPARE(x_->title(browser), QString("Игра ПЛОКС"));
+        checkCentred(browser);
+    }
+
+    void aClickOnTheWaitingWindowLeavesItsDialogInFront_data()
+    {
+        QTest::addColumn<QPoint>("button");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QPoint>("accept");
+        QTest::newRow("size") << QPoint(6480, 3360) << "^Выбор размера$" << "Action2=3" << QPoint(1800, 120);
+        QTest::newRow("difficulty") << QPoint(4920, 3360) << "^Выбор сложности$" << "Action1=3" << QPoint(1560, 120);
+        QTest::newRow("About") << QPoint(4920, 3840) << "^Игра ПЛОКС$" << "" << QPoint(4320, 1320);
+    }
+
+    void aClickOnTheWaitingWindowLeavesItsDialogInFront()
+    {
+        QFETCH(QPoint, button);
+        QFETCH(QString, title);
+        QFETCH(QString, setting);
+        QFETCH(QPoint, accept);
+        if (!x_->hasWindowManager())
+            QSKIP("with no window manager nothing raises a window that is clicked");
+        press(button.x(), button.y());
+        const QString dialog = x_->settledWindow(title);
+        QVERIFY(!dialog.isEmpty());
+        QVERIFY(x_->waitUntil([&] { return inFrontOfTheMainWindow(dialog); }));
+
+        x_->click(main_, kBoardClearOfDialogs);
+        settle();
+        QVERIFY2(x_->waitUntil([&] { return inFrontOfTheMainWindow(dialog); }, 3000), "after a click on the main window");
+
+        x_->activate(main_); // as a task bar does
+        settle();
+        QVERIFY2(x_->waitUntil([&] { return inFrontOfTheMainWindow(dialog); }, 3000), "after activating the main window");
+
+        // Minimised, it comes back with the next click on the main window and loses nothing.
+        x_->minimise(dialog);
+        settle();
+        x_->click(main_, kBoardClearOfDialogs);
+        settle();
+        QVERIFY2(x_->waitUntil([&] { return x_->isMapped(dialog) && inFrontOfTheMainWindow(dialog); }, 3000),
+                 "after minimising it");
+        if (!setting.isEmpty())
+            x_->click(dialog, QPoint(120 / 15 + 6, 960 / 15 + 6)); // the third option
+        press(dialog, accept.x(), accept.y());                      // "Принять" or "OK"
+        QVERIFY(x_->windowGone(title));
+        if (!setting.isEmpty()) {
+            QFile settings(x_->settingsDir() + QStringLiteral("/igra.conf"));
+            QVERIFY(settings.open(QIODevice::ReadOnly));
+            QVERIFY(settings.readAll().contains(setting.toLatin1()));
+        } else {
+            checkTheMainWindowPlays();
+        }
+    }
+
+    void enterAndEscCloseTheAboutBoxButNotTheLevelDialogs()
+    {
+        press(6480, 3360); // "Размер"
+        const QString size = x_->settledWindow(QStringLiteral("^Выбор размера$"));
+        QVERIFY(!size.isEmpty());
+        x_->pointAt(size, QPoint(10, 80));
+        for (const char* key : {"Return", "Escape"}) {
+            x_->key(QLatin1String(key));
+            settle();
+            QVERIFY2(x_->isMapped(size), key);
+        }
+        press(size, 1800, 720); // "Отменить"
+        QVERIFY(x_->windowGone(QStringLiteral("^Выбор размера$")));
+
+        for (const char* key : {"Return", "Escape"}) {
+            press(4920, 3840); // "О программе"
+            const QString about = x_->settledWindow(QStringLiteral("^Игра ПЛОКС$"));
+            QVERIFY(!about.isEmpty());
+            x_->pointAt(about, QPoint(10, 160));
+            x_->key(QLatin1String(key));
+            QVERIFY2(x_->windowGone(QStringLiteral("^Игра ПЛОКС$")), key);
+        }
+        checkTheMainWindowPlays();
+    }
+
+    void theWindowManagersCloseRequestWaitsForTheDialog()
+    {
+        if (!x_->hasWindowManager())
+            QSKIP("with no window manager there is nobody to ask for closing");
+        press(6480, 3360); // "Размер"
+        const QString size = x_->settledWindow(QStringLiteral("^Выбор размера$"));
+        QVERIFY(!size.isEmpty());
+        x_->requestClose(main_);
+        settle();
+        QVERIFY(x_->isMapped(main_));
+        press(size, 1800, 720); // "Отменить"
+        QVERIFY(x_->windowGone(QStringLiteral("^Выбор размера$")));
+
+        press(6360, 3840); // "Справка"
+        const QString help = x_->settledWindow(QStringLiteral("^Помощь$"));
+        QVERIFY(!help.isEmpty());
+        x_->requestClose(main_);
+        QVERIFY(x_->windowGone(QStringLiteral("^Игра$")));
+        QVERIFY(!x_->game().waitForFinished(500));
+        x_->requestClose(help);
+        QVERIFY(x_->game().waitForFinished(10000));
+        QCOMPARE(x_->game().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(x_->game().exitCode(), 0);
+    }
+
+    void theHelpWindowFitsItsOuterSize()
+    {
+        press(6360, 3840); // "Справка"
+        const QString help = x_->settledWindow(QStringLiteral("^Помощь$"));
+        QVERIFY(!help.isEmpty());
+        checkHelpArrangement(help, "first shown");
+        x_->resize(help, QSize(700, 450));
+        QVERIFY(x_->waitUntil([&] { return x_->clientArea(help).size() == QSize(700, 450); }));
+        checkHelpArrangement(help, "resized");
+        if (!x_->hasWindowManager())
+            return; // nobody to maximise it
+        x_->setMaximised(help, true);
+        QVERIFY(x_->waitUntil([&] { return x_->clientArea(help).width() > 900; }));
+        checkHelpArrangement(help, "maximised");
+        x_->setMaximised(help, false);
+        QVERIFY(x_->waitUntil([&] { return x_->clientArea(help).size() == QSize(700, 450); }));
+        checkHelpArrangement(help, "restored");
     }
 
     void aPlayerRemovesATripleAndTakesItBack()
     {
         pressNewGame();
-        QThread::msleep(300);
-        QImage shot = windowShot(main_);
-        const Board dealt = readBoard(shot, 19, 12, 381);
-        for (const QVector<int>& row : dealt)
-            for (int k : row)
-                QVERIFY2(k >= 0 && k <= 7, qPrintable(describe(dealt)));
-        const std::optional<Triple> pair = findPair(dealt);
-        QVERIFY2(pair, qPrintable(describe(dealt)));
-        const int colour = dealt[pair->first.y() - 1][pair->first.x() - 1];
+        QImage shot = x_->shotOf(main_, [](const QImage& shown) { return dealt(readBoard(shown, 19, 12, 381), 7); });
+        const Board start = readBoard(shot, 19, 12, 381);
+        QVERIFY2(dealt(start, 7), qPrintable(describe(start)));
+        const std::optional<Triple> pair = findPair(start);
+        QVERIFY2(pair, qPrintable(describe(start)));
+        const int colour = start[pair->first.y() - 1][pair->first.x() - 1];
 
         x_->click(main_, cellCentre(pair->first.y(), pair->first.x(), 381));
-        QThread::msleep(200);
-        shot = windowShot(main_);
+        shot = x_->shotOf(main_, [&](const QImage& shown) { return whitePixels(shown, pair->first.y(), pair->first.x(), 381) >= 2 * 20; });
         shot.save(QStringLiteral("main.png"));
         QVERIFY(whitePixels(shot, pair->first.y(), pair->first.x(), 381) >= 2 * 20);
         QCOMPARE(whitePixels(shot, pair->second.y(), pair->second.x(), 381), 0);
         QCOMPARE(QColor(shot.pixel(480, 25)), QColor(kPalette[colour].red, kPalette[colour].green, kPalette[colour].blue));
 
         x_->click(main_, cellCentre(pair->second.y(), pair->second.x(), 381));
-        shot = windowShot(main_);
-        shot.save(QStringLiteral("pause.png"));
-        Board cleared = dealt;
+        Board cleared = start;
         const int r = pair->first.y();
         for (int c = pair->first.x(); c <= pair->second.x(); ++c)
             cleared[r - 1][c - 1] = 15;
+        shot = x_->shotOf(main_, [&](const QImage& shown) { return readBoard(shown, 19, 12, 381) == cleared; }, 900);
+        shot.save(QStringLiteral("pause.png"));
         QCOMPARE(describe(readBoard(shot, 19, 12, 381)), describe(cleared));
 
-        QThread::msleep(1500);
-        shot = windowShot(main_);
-        shot.save(QStringLiteral("fallen.png"));
-        Board fallen = dealt;
+        Board fallen = start;
         for (int c = pair->first.x(); c <= pair->second.x(); ++c) {
             for (int row = r; row >= 2; --row)
-                fallen[row - 1][c - 1] = dealt[row - 2][c - 1];
+                fallen[row - 1][c - 1] = start[row - 2][c - 1];
             fallen[0][c - 1] = 15;
         }
+        shot = x_->shotOf(main_, [&](const QImage& shown) { return readBoard(shown, 19, 12, 381) == fallen; });
+        shot.save(QStringLiteral("fallen.png"));
         QCOMPARE(describe(readBoard(shot, 19, 12, 381)), describe(fallen));
 
         press(4920, 6240); // "Назад"
-        QThread::msleep(300);
-        QCOMPARE(describe(readBoard(windowShot(main_), 19, 12, 381)), describe(dealt));
+        shot = x_->shotOf(main_, [&](const QImage& shown) { return readBoard(shown, 19, 12, 381) == start; });
+        QCOMPARE(describe(readBoard(shot, 19, 12, 381)), describe(start));
 
         press(6240, 5640); // "Вправо"
-        QThread::msleep(300);
-        Board turned = dealt;
+        Board turned = start;
         for (int row = 0; row < 19; ++row)
             for (int c = 0; c < 12; ++c)
-                turned[row][(c + 1) % 12] = dealt[row][c];
-        QCOMPARE(describe(readBoard(windowShot(main_), 19, 12, 381)), describe(turned));
+                turned[row][(c + 1) % 12] = start[row][c];
+        shot = x_->shotOf(main_, [&](const QImage& shown) { return readBoard(shown, 19, 12, 381) == turned; });
+        QCOMPARE(describe(readBoard(shot, 19, 12, 381)), describe(turned));
     }
 
     void theSizeDialogChangesTheNextBoard()
     {
         press(6480, 3360); // "Размер"
-        const QString dialog = x_->waitForWindow(QStringLiteral("^Выбор размера$"));
+        const QString dialog = x_->settledWindow(QStringLiteral("^Выбор размера$"));
         QVERIFY(!dialog.isEmpty());
-        QCOMPARE(x_->geometry(dialog).size(), QSize(234, 90));
         x_->click(dialog, QPoint(14, 70));  // "Большой"
         x_->click(dialog, QPoint(170, 24)); // "Принять"
         QVERIFY(x_->windowGone(QStringLiteral("^Выбор размера$")));
@@ -189,15 +452,11 @@ private slots:
         QVERIFY(settings.readAll().contains("Action2=3"));
 
         pressNewGame();
-        QThread::msleep(300);
-        const QImage shot = windowShot(main_);
-        const Board dealt = readBoard(shot, 29, 18, 254);
-        for (const QVector<int>& row : dealt)
-            for (int k : row)
-                QVERIFY2(k >= 0 && k <= 7, qPrintable(describe(dealt)));
+        const QImage shot = x_->shotOf(main_, [](const QImage& shown) { return dealt(readBoard(shown, 29, 18, 254), 7); });
+        QVERIFY2(dealt(readBoard(shot, 29, 18, 254), 7), qPrintable(describe(readBoard(shot, 29, 18, 254))));
         // The board area now ends below the 29th row, 491 pixels tall.
-        QCOMPARE(QColor(shot.pixel(100, 8 + 491 + 2)), QColor(0, 64, 0));
-        QVERIFY(QColor(shot.pixel(100, 8 + 489)) != QColor(0, 64, 0));
+        QCOMPARE(QColor(shot.pixel(100, 8 + 491 + 2)), kGround);
+        QVERIFY(QColor(shot.pixel(100, 8 + 489)) != kGround);
     }
 
     void theWebEngineArrivesWithTheBrowserWindow()
@@ -207,23 +466,24 @@ private slots:
         QVERIFY(!maps.readAll().contains("libQt6WebEngineCore"));
         maps.close();
         press(4920, 4440); // "В интернете"
-        const QString browser = x_->waitForWindow(QStringLiteral("^Игра ПЛОКС$"), 30000);
+        const QString browser = x_->settledWindow(QStringLiteral("^Игра ПЛОКС$"), 30000);
         QVERIFY(!browser.isEmpty());
         QVERIFY(maps.open(QIODevice::ReadOnly));
         QVERIFY(maps.readAll().contains("libQt6WebEngineCore"));
-        QThread::msleep(2000);
-        windowShot(browser).save(QStringLiteral("browser.png"));
+        x_->shotOf(browser, [](const QImage& shown) { return QColor(shown.pixel(4, 100)) == kGround; })
+            .save(QStringLiteral("browser.png"));
     }
 
     void theGameEndsWithItsLastWindow()
     {
         press(6360, 3840); // "Справка"
-        const QString help = x_->waitForWindow(QStringLiteral("^Помощь$"));
+        const QString help = x_->settledWindow(QStringLiteral("^Помощь$"));
         QVERIFY(!help.isEmpty());
-        press(6480, 2880); // "Выход", clear of the help window
+        x_->raise(main_);
+        press(6480, 2880); // "Выход"
         QVERIFY(x_->windowGone(QStringLiteral("^Игра$")));
         QVERIFY(!x_->game().waitForFinished(500));
-        x_->click(help, QPoint(4080 / 15 + 20, x_->geometry(help).height() - 1000 / 15 + 10)); // its "Выход"
+        press(help, 4080, x_->frame(help).height() * 15 - 1000); // its "Выход", placed from the outer height
         QVERIFY(x_->game().waitForFinished(10000));
         QCOMPARE(x_->game().exitStatus(), QProcess::NormalExit);
         QCOMPARE(x_->game().exitCode(), 0);

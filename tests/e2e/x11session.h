@@ -1,12 +1,17 @@
-// A private X display with the game running on it, driven from outside as a player would:
-// xdotool moves the pointer and clicks, ImageMagick's import takes the screenshots.
+// A private X display, perhaps with a window manager, and the game running on it, driven from outside
+// as a player would: xdotool moves the pointer, clicks and types, wmctrl asks the window manager what a
+// task bar would, xprop and xwininfo read what the window manager sees, ImageMagick's import takes the
+// screenshots. Every process it starts it ends by its id.
 #pragma once
 
 #include <QImage>
+#include <QMargins>
 #include <QProcess>
 #include <QRect>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <functional>
 
 class X11Session {
 public:
@@ -14,24 +19,61 @@ public:
     ~X11Session();
 
     bool startDisplay();
+    // "openbox", "mutter" or "xfwm4"; an empty name starts none. True once it manages the screen.
+    bool startWindowManager(const QString& name);
+    bool hasWindowManager() const { return !windowManager_.isEmpty(); }
     // Starts the game as a player would, with fresh settings; true once its main window is mapped.
     bool startGame(const QString& program);
 
     // The id of the first visible window whose title matches, waiting up to a few seconds for it.
     QString waitForWindow(const QString& titlePattern, int milliseconds = 10000);
+    // The same, once the window manager has framed it and it stands still where the game put it, so
+    // that a click lands where it is aimed.
+    QString settledWindow(const QString& titlePattern, int milliseconds = 10000);
     bool windowGone(const QString& titlePattern, int milliseconds = 5000);
-    QRect geometry(const QString& window);
+    // Polls until the condition holds; false if it never did.
+    static bool waitUntil(const std::function<bool()>& condition, int milliseconds = 5000);
+
+    // What the window manager and a task bar see of a window.
+    QString title(const QString& window);   // _NET_WM_NAME
+    QRect clientArea(const QString& window); // on the screen
+    QMargins frameExtents(const QString& window);
+    QRect frame(const QString& window) { return clientArea(window).marginsAdded(frameExtents(window)); }
+    bool isMapped(const QString& window);
+    QStringList stacking();      // managed windows, bottom to top
+    QString activeWindow();
+    QSize screenSize() const { return QSize(1024, 768); }
+
     void click(const QString& window, QPoint at);
-    QImage screenshot();
+    void pointAt(const QString& window, QPoint at);
+    void key(const QString& name);
+    void resize(const QString& window, QSize size);
+    // Raises a window over the others, through the window manager where there is one.
+    void raise(const QString& window);
+    // Asks the window manager, as a task bar or a title bar would.
+    void activate(const QString& window);
+    void requestClose(const QString& window);
+    void minimise(const QString& window);
+    void setMaximised(const QString& window, bool maximised);
+
+    QImage screenshot(const QString& window = QStringLiteral("root"));
+    // The window's client area as the screen shows it, once the condition holds of it (or the last one).
+    QImage shotOf(const QString& window, const std::function<bool(const QImage&)>& shown, int milliseconds = 10000);
 
     QProcess& game() { return game_; }
     QString settingsDir() const { return home_.path() + QStringLiteral("/.config"); }
 
 private:
     QString run(const QString& program, const QStringList& arguments);
+    QProcessEnvironment environment() const;
+    QString hexId(const QString& window);
 
     QProcess xvfb_;
+    QProcess bus_;
+    QProcess windowManagerProcess_;
     QProcess game_;
     QTemporaryDir home_;
     QString display_;
+    QString busAddress_;
+    QString windowManager_;
 };
