@@ -2,7 +2,7 @@
 // none), played from outside with the pointer and the keyboard and read back from screenshots and from
 // what the window manager records: no hook in the game itself. The screenshots stay in the test's working
 // directory. IGRA_PROGRAM names another build of the game to play, such as one installed from the package.
-#include "palette.h"
+#include "boardshot.h"
 #include "x11session.h"
 
 #include <QFile>
@@ -21,69 +21,6 @@ const QPoint kBoardClearOfDialogs(60, 450);
 int pixels(double twips)
 {
     return int(std::lround(twips / 15));
-}
-
-// Cell (row, column) of a board of cells `razmer` twips wide, as the board area inside the window shows it.
-QPoint cellCentre(int row, int column, int razmer)
-{
-    const QPoint board(8, 8);
-    return board + QPoint(((column - 1) * razmer + razmer / 2) / 15, ((row - 1) * razmer + razmer / 2) / 15);
-}
-
-// The colour index shown at a cell, read a little off its centre where a cross would not run; -1 if none.
-int shownIndex(const QImage& window, int row, int column, int razmer)
-{
-    const QPoint at = cellCentre(row, column, razmer) - QPoint(0, razmer * 3 / 10 / 15);
-    if (!window.rect().contains(at))
-        return -1;
-    const QRgb rgb = window.pixel(at);
-    for (int k = 0; k < 16; ++k)
-        if (qRgb(kPalette[k].red, kPalette[k].green, kPalette[k].blue) == rgb)
-            return k;
-    return -1;
-}
-
-// White pixels inside a cell: a mark cross draws both its diagonals.
-int whitePixels(const QImage& window, int row, int column, int razmer)
-{
-    const QPoint board(8, 8);
-    int white = 0;
-    for (int y = ((row - 1) * razmer) / 15 + 1; y < (row * razmer) / 15 - 1; ++y)
-        for (int x = ((column - 1) * razmer) / 15 + 1; x < (column * razmer) / 15 - 1; ++x)
-            white += window.pixel(board + QPoint(x, y)) == qRgb(255, 255, 255);
-    return white;
-}
-
-using Board = QVector<QVector<int>>; // [row - 1][column - 1]
-
-Board readBoard(const QImage& window, int rows, int columns, int razmer)
-{
-    Board board(rows, QVector<int>(columns));
-    for (int r = 1; r <= rows; ++r)
-        for (int c = 1; c <= columns; ++c)
-            board[r - 1][c - 1] = shownIndex(window, r, c, razmer);
-    return board;
-}
-
-QString describe(const Board& board)
-{
-    QString text;
-    for (const QVector<int>& row : board) {
-        for (int k : row)
-            text += k < 0 ? QLatin1Char('?') : k == 15 ? QLatin1Char('.') : QLatin1Char("0123456789abcdef"[k]);
-        text += QLatin1Char('\n');
-    }
-    return text;
-}
-
-// A board dealt in colours 0..cvet, with no empty cell.
-bool dealt(const Board& board, int cvet)
-{
-    for (const QVector<int>& row : board)
-        for (int k : row)
-            if (k < 0 || k > cvet)
-                return false;
-    return true;
 }
 
 struct Triple {

@@ -54,8 +54,9 @@ X11Session::~X11Session()
         }
 }
 
-bool X11Session::startDisplay()
+bool X11Session::startDisplay(QSize screen)
 {
+    screen_ = screen;
     // Xvfb picks a display nobody holds and writes its number once it takes connections, so tests
     // running side by side never share a server.
     xvfb_.start(QStringLiteral("Xvfb"),
@@ -265,6 +266,16 @@ void X11Session::click(const QString& window, QPoint at)
     run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), window,
                                     QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"),
                                     QStringLiteral("1")});
+}
+
+void X11Session::pointAtScreen(QPoint at)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+}
+
+void X11Session::clickHere()
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
 }
 
 void X11Session::key(const QString& name)

@@ -18,7 +18,11 @@ public:
     X11Session();
     ~X11Session();
 
-    bool startDisplay();
+    // An X server of its own with a screen of the given size, or one that runs already (such as an
+    // Xwayland), which it then only looks at.
+    bool startDisplay(QSize screen = QSize(1024, 768));
+    void attachDisplay(const QString& display) { display_ = display; }
+    QString display() const { return display_; }
     // "openbox", "mutter" or "xfwm4"; an empty name starts none. True once it manages the screen.
     bool startWindowManager(const QString& name);
     bool hasWindowManager() const { return !windowManager_.isEmpty(); }
@@ -42,10 +46,13 @@ public:
     bool isMapped(const QString& window);
     QStringList stacking();      // managed windows, bottom to top
     QString activeWindow();
-    QSize screenSize() const { return QSize(1024, 768); }
+    QSize screenSize() const { return screen_; }
 
     void click(const QString& window, QPoint at);
     void pointAt(const QString& window, QPoint at);
+    // The pointer at a point of the screen, and a click there.
+    void pointAtScreen(QPoint at);
+    void clickHere();
     void key(const QString& name);
     void resize(const QString& window, QSize size);
     // Raises a window over the others, through the window manager where there is one.
@@ -74,6 +81,7 @@ private:
     QProcess game_;
     QTemporaryDir home_;
     QString display_;
+    QSize screen_;
     QString busAddress_;
     QString windowManager_;
 };

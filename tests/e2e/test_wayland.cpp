@@ -1,0 +1,171 @@
+// The built game on a Wayland desktop, weston. Natively Qt draws the title bars, with a maximise and a
+// minimise box even on the windows of fixed size: no click on them may end the game. Where the desktop
+// offers Xwayland too, the game runs through it by default, with its titles exact, unless the player
+// names a platform. Played from outside, read back from screenshots and from Xwayland's X display.
+#include "boardshot.h"
+#include "westonsession.h"
+
+#include <QTest>
+#include <QThread>
+
+#include <optional>
+
+namespace {
+
+const QRgb kGround = qRgb(0, 64, 0);
+
+// The main window's client area: its bottom rows are its ground from one edge to the other.
+std::optional<QRect> findMainWindow(const QImage& screen)
+{
+    for (int y = screen.height() - 1; y >= 523; --y) {
+        int run = 0;
+        for (int x = 0; x <= screen.width(); ++x) {
+            if (x < screen.width() && screen.pixel(x, y) == kGround) {
+                ++run;
+                continue;
+            }
+            if (run == 516)
+                return QRect(x - 516, y - 523, 516, 524);
+            run = 0;
+        }
+    }
+    return std::nullopt;
+}
+
+// The About box's client area: its white line runs 370 pixels from 8 pixels off its left edge, 80 below
+// its top, with the ground above it.
+std::optional<QRect> findAboutBox(const QImage& screen)
+{
+    for (int y = 80; y < screen.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x <= screen.width(); ++x) {
+            if (x < screen.width() && screen.pixel(x, y) == qRgb(255, 255, 255)) {
+                ++run;
+                continue;
+            }
+            if (run == 370 && screen.pixel(x - 185, y - 1) == kGround)
+                return QRect(x - 370 - 8, y - 80, 382, 171);
+            run = 0;
+        }
+    }
+    return std::nullopt;
+}
+
+// The boxes of the title bar that Qt draws, from the client area's top-right corner.
+enum class Box { Maximise, Minimise };
+
+QPoint boxOf(const QRect& client, Box box)
+{
+    return QPoint(client.right() - (box == Box::Maximise ? 36 : 58), client.top() - 15);
+}
+
+} // namespace
+
+class WaylandTest : public QObject {
+    Q_OBJECT
+
+private:
+    QString igra_ = QCoreApplication::applicationDirPath() + QStringLiteral("/igra");
+    std::unique_ptr<WestonSession> weston_;
+
+    // Waits for a window to stand on the screen, somewhere other than a place it is known to have left.
+    std::optional<QRect> awaitWindow(std::optional<QRect> (*find)(const QImage&), std::optional<QRect> left = {})
+    {
+        std::optional<QRect> found;
+        QImage screen;
+        X11Session::waitUntil([&] {
+            screen = weston_->screenshot();
+            found = find(screen);
+            return found && found != left;
+        }, 15000);
+        if (found && found != left)
+            return found;
+        screen.save(QStringLiteral("no-window.png"));
+        return std::nullopt;
+    }
+
+    Board boardOn(const QRect& main) { return readBoard(weston_->screenshot().copy(main), 19, 12, 381); }
+
+    // "Новая игра" deals the full board of the default size: the main window takes input.
+    void checkPlayable(const QRect& main)
+    {
+        weston_->click(main.topLeft() + QPoint(4920 / 15 + 20, 2880 / 15 + 10));
+        QVERIFY2(X11Session::waitUntil([&] { return dealt(boardOn(main), 7); }, 10000), qPrintable(describe(boardOn(main))));
+    }
+
+private slots:
+    void init()
+    {
+        weston_ = std::make_unique<WestonSession>();
+        QVERIFY(weston_->start());
+    }
+
+    void cleanup() { weston_.reset(); }
+
+    void noBoxOfTheTitleBarsEndsANativeGame()
+    {
+        QVERIFY(weston_->startGame(igra_, WestonSession::Platform::Native));
+        std::optional<QRect> main = awaitWindow(findMainWindow);
+        QVERIFY(main);
+        for (const Box box : {Box::Maximise, Box::Minimise}) {
+            weston_->click(boxOf(*main, box));
+            // A window of fixed size answers either box by coming back afresh, where weston puts it.
+            main = awaitWindow(findMainWindow, main);
+            QVERIFY2(main, box == Box::Maximise ? "the main window after its maximise box" : "the main window after its minimise box");
+            QCOMPARE(weston_->game().state(), QProcess::Running);
+        }
+        checkPlayable(*main);
+
+        weston_->click(main->topLeft() + QPoint(4920 / 15 + 20, 3840 / 15 + 10)); // "О программе"
+        std::optional<QRect> about = awaitWindow(findAboutBox);
+        QVERIFY(about);
+        for (const Box box : {Box::Maximise, Box::Minimise}) {
+            weston_->click(boxOf(*about, box));
+            about = awaitWindow(findAboutBox, about);
+            QVERIFY2(about, box == Box::Maximise ? "the About box after its maximise box" : "the About box after its minimise box");
+            QCOMPARE(weston_->game().state(), QProcess::Running);
+        }
+        weston_->click(about->topLeft() + QPoint(4320 / 15 + 20, 1320 / 15 + 10)); // "OK"
+        QVERIFY(X11Session::waitUntil([&] { return !findAboutBox(weston_->screenshot()); }, 10000));
+
+        // The main window takes input again: "Вправо" turns the board.
+        main = awaitWindow(findMainWindow);
+        QVERIFY(main);
+        const Board dealtBoard = boardOn(*main);
+        weston_->click(main->topLeft() + QPoint(6240 / 15 + 20, 5640 / 15 + 10));
+        QVERIFY(X11Session::waitUntil([&] { return boardOn(*main) != dealtBoard && dealt(boardOn(*main), 7); }, 10000));
+        QCOMPARE(weston_->game().state(), QProcess::Running);
+    }
+
+    void byDefaultTheGameRunsThroughXwaylandWithExactTitles()
+    {
+        QVERIFY(weston_->startGame(igra_, WestonSession::Platform::Default));
+        X11Session& x = weston_->xwayland();
+        const QString main = x.settledWindow(QStringLiteral("^Игра$"), 30000);
+        QVERIFY2(!main.isEmpty(), "no main window on Xwayland's display");
+        QCOMPARE(x.title(main), QString("Игра"));
+        const QPoint client = x.clientArea(main).topLeft();
+
+        weston_->click(client + QPoint(6480 / 15 + 20, 3360 / 15 + 10)); // "Размер"
+        const QString size = x.settledWindow(QStringLiteral("^Выбор размера$"));
+        QVERIFY(!size.isEmpty());
+        QCOMPARE(x.title(size), QString("Выбор размера"));
+        weston_->click(x.clientArea(size).topLeft() + QPoint(1800 / 15 + 20, 720 / 15 + 10)); // "Отменить"
+        QVERIFY(x.windowGone(QStringLiteral("^Выбор размера$")));
+
+        weston_->click(client + QPoint(6360 / 15 + 20, 3840 / 15 + 10)); // "Справка"
+        const QString help = x.settledWindow(QStringLiteral("^Помощь$"));
+        QVERIFY(!help.isEmpty());
+        QCOMPARE(x.title(help), QString("Помощь"));
+    }
+
+    void aPlatformThePlayerNamesWins()
+    {
+        QVERIFY(weston_->startGame(igra_, WestonSession::Platform::Default, "wayland"));
+        QVERIFY(awaitWindow(findMainWindow));
+        QVERIFY(weston_->xwayland().waitForWindow(QStringLiteral("^Игра$"), 1000).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(WaylandTest)
+#include "test_wayland.moc"

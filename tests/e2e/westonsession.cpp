@@ -1,0 +1,92 @@
+#include "westonsession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QThread>
+
+WestonSession::WestonSession()
+    : socket_(QStringLiteral("igra-test"))
+{
+}
+
+WestonSession::~WestonSession()
+{
+    for (QProcess* process : {&game_, &weston_})
+        if (process->state() != QProcess::NotRunning) {
+            process->terminate();
+            if (!process->waitForFinished(5000)) {
+                process->kill();
+                process->waitForFinished(5000);
+            }
+        }
+}
+
+bool WestonSession::start()
+{
+    if (!screen_.startDisplay(QSize(1280, 1024)))
+        return false;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), screen_.display());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    weston_.setProcessEnvironment(environment);
+    weston_.setProcessChannelMode(QProcess::MergedChannels);
+    weston_.start(QStringLiteral("weston"),
+                  {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--width=1280"), QStringLiteral("--height=992"),
+                   QStringLiteral("--socket=") + socket_, QStringLiteral("--xwayland"), QStringLiteral("--idle-time=0")});
+    // Weston says which X display its Xwayland takes once it listens there.
+    const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
+    QByteArray log;
+    const bool up = X11Session::waitUntil([&] {
+        weston_.waitForReadyRead(100);
+        log += weston_.readAll();
+        const QRegularExpressionMatch match = listening.match(QString::fromUtf8(log));
+        if (match.hasMatch())
+            xwayland_.attachDisplay(match.captured(1));
+        return match.hasMatch() || weston_.state() == QProcess::NotRunning;
+    }, 20000);
+    if (!up || weston_.state() == QProcess::NotRunning) {
+        qWarning("weston did not start:\n%s", log.constData());
+        return false;
+    }
+    return QFile::exists(runtime_.path() + QLatin1Char('/') + socket_);
+}
+
+bool WestonSession::startGame(const QString& program, Platform platform, const QByteArray& qpaPlatform)
+{
+    QDir(home_.path()).mkpath(QStringLiteral(".config"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.insert(QStringLiteral("HOME"), home_.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), socket_);
+    if (platform == Platform::Native)
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    else
+        environment.insert(QStringLiteral("DISPLAY"), xwayland_.display());
+    if (!qpaPlatform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(qpaPlatform));
+    game_.setProcessEnvironment(environment);
+    game_.setProcessChannelMode(QProcess::ForwardedChannels);
+    game_.start(program, {});
+    return game_.waitForStarted();
+}
+
+// A move of the pointer in weston's own window moves weston's pointer by as much: brought to the
+// top-left corner first, it then goes where it is sent, and back to the corner after the click.
+void WestonSession::click(QPoint at)
+{
+    const QSize screen = screen_.screenSize();
+    screen_.pointAtScreen(QPoint(screen.width() - 1, screen.height() - 1));
+    screen_.pointAtScreen(QPoint(0, 0));
+    screen_.pointAtScreen(QPoint(0, 0));
+    screen_.pointAtScreen(at);
+    QThread::msleep(100);
+    screen_.clickHere();
+    // Weston draws its pointer into the screen: parked in the corner, it hides no window.
+    screen_.pointAtScreen(QPoint(0, 0));
+}
