@@ -58,11 +58,12 @@ bool X11Session::startDisplay(QSize screen)
 {
     screen_ = screen;
     // Xvfb picks a display nobody holds and writes its number once it takes connections, so tests
-    // running side by side never share a server.
+    // running side by side never share a server. It never resets: a reset, when the last client has
+    // gone (such as one xprop), refuses a window manager that connects at that moment.
     xvfb_.start(QStringLiteral("Xvfb"),
                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
                  QStringLiteral("%1x%2x24").arg(screenSize().width()).arg(screenSize().height()),
-                 QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                 QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     QElapsedTimer waited;
     waited.start();
     while (!xvfb_.canReadLine() && waited.elapsed() < 10000 && xvfb_.state() != QProcess::NotRunning)
