@@ -15,7 +15,7 @@ GameApplication::GameApplication(int& argc, char** argv)
     // No display name: Qt would append it to every window's title.
     setApplicationName(QStringLiteral("igra"));
     setApplicationVersion(QStringLiteral("1.0.0"));
-    setDesktopFileName(QStringLiteral("igra"));
+    setDesktopFileName(QStringLiteral("example.virdon.igra"));
     // One style everywhere, so the buttons show their green faces whatever the desktop's theme.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     setWindowIcon(look::gameIcon());
