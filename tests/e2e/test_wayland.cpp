@@ -84,6 +84,20 @@ private:
         return std::nullopt;
     }
 
+    // Clicks the maximise box, then the minimise box: a window of fixed size answers either by coming
+    // back afresh, where weston puts it, and the game runs on. Where the window stands after both.
+    std::optional<QRect> afterBothBoxes(std::optional<QRect> (*find)(const QImage&), QRect window)
+    {
+        for (const Box box : {Box::Maximise, Box::Minimise}) {
+            weston_->click(boxOf(window, box));
+            const std::optional<QRect> back = awaitWindow(find, window);
+            if (!back || weston_->game().state() != QProcess::Running)
+                return std::nullopt;
+            window = *back;
+        }
+        return window;
+    }
+
     Board boardOn(const QRect& main) { return readBoard(weston_->screenshot().copy(main), 19, 12, 381); }
 
     // "Новая игра" deals the full board of the default size: the main window takes input.
@@ -107,24 +121,15 @@ private slots:
         QVERIFY(weston_->startGame(igra_, WestonSession::Platform::Native));
         std::optional<QRect> main = awaitWindow(findMainWindow);
         QVERIFY(main);
-        for (const Box box : {Box::Maximise, Box::Minimise}) {
-            weston_->click(boxOf(*main, box));
-            // A window of fixed size answers either box by coming back afresh, where weston puts it.
-            main = awaitWindow(findMainWindow, main);
-            QVERIFY2(main, box == Box::Maximise ? "the main window after its maximise box" : "the main window after its minimise box");
-            QCOMPARE(weston_->game().state(), QProcess::Running);
-        }
+        main = afterBothBoxes(findMainWindow, *main);
+        QVERIFY2(main, "the main window after its maximise and minimise boxes");
         checkPlayable(*main);
 
         weston_->click(main->topLeft() + QPoint(4920 / 15 + 20, 3840 / 15 + 10)); // "О программе"
         std::optional<QRect> about = awaitWindow(findAboutBox);
         QVERIFY(about);
-        for (const Box box : {Box::Maximise, Box::Minimise}) {
-            weston_->click(boxOf(*about, box));
-            about = awaitWindow(findAboutBox, about);
-            QVERIFY2(about, box == Box::Maximise ? "the About box after its maximise box" : "the About box after its minimise box");
-            QCOMPARE(weston_->game().state(), QProcess::Running);
-        }
+        about = afterBothBoxes(findAboutBox, *about);
+        QVERIFY2(about, "the About box after its maximise and minimise boxes");
         weston_->click(about->topLeft() + QPoint(4320 / 15 + 20, 1320 / 15 + 10)); // "OK"
         QVERIFY(X11Session::waitUntil([&] { return !findAboutBox(weston_->screenshot()); }, 10000));
 
