@@ -165,23 +165,21 @@ private slots:
 
     void everyWindowIsTitledAndPlacedAsThePlayerSeesIt()
     {
-        press(6480, 3360); // "Размер"
-        const QString size = x_->settledWindow(QStringLiteral("^Выбор размера$"));
-        QVERIFY(!size.isEmpty());
-        QCOMPARE(x_->title(size), QString("Выбор размера"));
-        QCOMPARE(x_->clientArea(size).size(), QSize(234, 90));
-        checkCentred(size);
-        press(size, 1800, 720); // "Отменить"
-        QVERIFY(x_->windowGone(QStringLiteral("^Выбор размера$")));
-
-        press(4920, 3360); // "Сложность"
-        const QString difficulty = x_->settledWindow(QStringLiteral("^Выбор сложности$"));
-        QVERIFY(!difficulty.isEmpty());
-        QCOMPARE(x_->title(difficulty), QString("Выбор сложности"));
-        QCOMPARE(x_->clientArea(difficulty).size(), QSize(212, 85));
-        checkCentred(difficulty);
-        press(difficulty, 1560, 720); // "Отмена"
-        QVERIFY(x_->windowGone(QStringLiteral("^Выбор сложности$")));
+        // "Размер" and "Сложность" open their dialogs; "Отменить" and "Отмена" close them.
+        const struct { int openerLeft; QString title; QSize client; int cancelLeft; } dialogs[] = {
+            {6480, QStringLiteral("Выбор размера"), QSize(234, 90), 1800},
+            {4920, QStringLiteral("Выбор сложности"), QSize(212, 85), 1560},
+        };
+        for (const auto& dialog : dialogs) {
+            press(dialog.openerLeft, 3360);
+            const QString window = x_->settledWindow(QLatin1Char('^') + dialog.title + QLatin1Char('$'));
+            QVERIFY2(!window.isEmpty(), qPrintable(dialog.title));
+            QCOMPARE(x_->title(window), dialog.title);
+            QCOMPARE(x_->clientArea(window).size(), dialog.client);
+            checkCentred(window);
+            press(window, dialog.cancelLeft, 720);
+            QVERIFY(x_->windowGone(QLatin1Char('^') + dialog.title + QLatin1Char('$')));
+        }
 
         // The About box is not centred: its client area opens at one place.
         press(4920, 3840); // "О программе"
