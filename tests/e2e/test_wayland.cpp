@@ -103,7 +103,7 @@ private:
     // "Новая игра" deals the full board of the default size: the main window takes input.
     void checkPlayable(const QRect& main)
     {
-        weston_->click(main.topLeft() + QPoint(4920 / 15 + 20, 2880 / 15 + 10));
+        weston_->click(main.topLeft() + inButton(4920, 2880));
         QVERIFY2(X11Session::waitUntil([&] { return dealt(boardOn(main), 7); }, 10000), qPrintable(describe(boardOn(main))));
     }
 
@@ -125,19 +125,19 @@ private slots:
         QVERIFY2(main, "the main window after its maximise and minimise boxes");
         checkPlayable(*main);
 
-        weston_->click(main->topLeft() + QPoint(4920 / 15 + 20, 3840 / 15 + 10)); // "О программе"
+        weston_->click(main->topLeft() + inButton(4920, 3840)); // "О программе"
         std::optional<QRect> about = awaitWindow(findAboutBox);
         QVERIFY(about);
         about = afterBothBoxes(findAboutBox, *about);
         QVERIFY2(about, "the About box after its maximise and minimise boxes");
-        weston_->click(about->topLeft() + QPoint(4320 / 15 + 20, 1320 / 15 + 10)); // "OK"
+        weston_->click(about->topLeft() + inButton(4320, 1320)); // "OK"
         QVERIFY(X11Session::waitUntil([&] { return !findAboutBox(weston_->screenshot()); }, 10000));
 
         // The main window takes input again: "Вправо" turns the board.
         main = awaitWindow(findMainWindow);
         QVERIFY(main);
         const Board dealtBoard = boardOn(*main);
-        weston_->click(main->topLeft() + QPoint(6240 / 15 + 20, 5640 / 15 + 10));
+        weston_->click(main->topLeft() + inButton(6240, 5640));
         QVERIFY(X11Session::waitUntil([&] { return boardOn(*main) != dealtBoard && dealt(boardOn(*main), 7); }, 10000));
         QCOMPARE(weston_->game().state(), QProcess::Running);
     }
@@ -151,14 +151,14 @@ private slots:
         QCOMPARE(x.title(main), QString("Игра"));
         const QPoint client = x.clientArea(main).topLeft();
 
-        weston_->click(client + QPoint(6480 / 15 + 20, 3360 / 15 + 10)); // "Размер"
+        weston_->click(client + inButton(6480, 3360)); // "Размер"
         const QString size = x.settledWindow(QStringLiteral("^Выбор размера$"));
         QVERIFY(!size.isEmpty());
         QCOMPARE(x.title(size), QString("Выбор размера"));
-        weston_->click(x.clientArea(size).topLeft() + QPoint(1800 / 15 + 20, 720 / 15 + 10)); // "Отменить"
+        weston_->click(x.clientArea(size).topLeft() + inButton(1800, 720)); // "Отменить"
         QVERIFY(x.windowGone(QStringLiteral("^Выбор размера$")));
 
-        weston_->click(client + QPoint(6360 / 15 + 20, 3840 / 15 + 10)); // "Справка"
+        weston_->click(client + inButton(6360, 3840)); // "Справка"
         const QString help = x.settledWindow(QStringLiteral("^Помощь$"));
         QVERIFY(!help.isEmpty());
         QCOMPARE(x.title(help), QString("Помощь"));

@@ -73,7 +73,7 @@ private:
     QString main_;
 
     // Buttons by their places in twips.
-    void press(const QString& window, int left, int top) { x_->click(window, QPoint(left / 15 + 20, top / 15 + 10)); }
+    void press(const QString& window, int left, int top) { x_->click(window, inButton(left, top)); }
     void press(int left, int top) { press(main_, left, top); }
     void pressNewGame() { press(4920, 2880); }
 
@@ -171,14 +171,15 @@ private slots:
             {4920, QStringLiteral("Выбор сложности"), QSize(212, 85), 1560},
         };
         for (const auto& dialog : dialogs) {
+            const QString exactly = QLatin1Char('^') + dialog.title + QLatin1Char('$');
             press(dialog.openerLeft, 3360);
-            const QString window = x_->settledWindow(QLatin1Char('^') + dialog.title + QLatin1Char('$'));
+            const QString window = x_->settledWindow(exactly);
             QVERIFY2(!window.isEmpty(), qPrintable(dialog.title));
             QCOMPARE(x_->title(window), dialog.title);
             QCOMPARE(x_->clientArea(window).size(), dialog.client);
             checkCentred(window);
             press(window, dialog.cancelLeft, 720);
-            QVERIFY(x_->windowGone(QLatin1Char('^') + dialog.title + QLatin1Char('$')));
+            QVERIFY(x_->windowGone(exactly));
         }
 
         // The About box is not centred: its client area opens at one place.

@@ -13,13 +13,7 @@ WestonSession::WestonSession()
 WestonSession::~WestonSession()
 {
     for (QProcess* process : {&game_, &weston_})
-        if (process->state() != QProcess::NotRunning) {
-            process->terminate();
-            if (!process->waitForFinished(5000)) {
-                process->kill();
-                process->waitForFinished(5000);
-            }
-        }
+        X11Session::end(*process);
 }
 
 bool WestonSession::start()

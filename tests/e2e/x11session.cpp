@@ -45,13 +45,18 @@ X11Session::~X11Session()
 {
     // Each ends as it would at the end of a session, the X server last, so it leaves no lock behind.
     for (QProcess* process : {&game_, &windowManagerProcess_, &bus_, &xvfb_})
-        if (process->state() != QProcess::NotRunning) {
-            process->terminate();
-            if (!process->waitForFinished(5000)) {
-                process->kill();
-                process->waitForFinished(5000);
-            }
-        }
+        end(*process);
+}
+
+void X11Session::end(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
 }
 
 bool X11Session::startDisplay(QSize screen)

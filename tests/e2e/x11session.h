@@ -13,6 +13,12 @@
 
 #include <functional>
 
+// A point a little inside a button whose top-left corner stands at (left, top) twips in its window.
+inline QPoint inButton(int left, int top)
+{
+    return QPoint(left / 15 + 20, top / 15 + 10);
+}
+
 class X11Session {
 public:
     X11Session();
@@ -37,6 +43,8 @@ public:
     bool windowGone(const QString& titlePattern, int milliseconds = 5000);
     // Polls until the condition holds; false if it never did.
     static bool waitUntil(const std::function<bool()>& condition, int milliseconds = 5000);
+    // Ends a process it started as a session ends it: asked first, killed if it stays.
+    static void end(QProcess& process);
 
     // What the window manager and a task bar see of a window.
     QString title(const QString& window);   // _NET_WM_NAME
