@@ -14,7 +14,7 @@ BrowserUnavailable::BrowserUnavailable()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Игра ПЛОКС"));
     resize(rectFromTwips(0, 0, 10050, 7350).size());
-    look::setGround(this, look::kWindowGround);
+    look::setWindowLook(this);
 
     auto* message = new QLabel(
         QStringLiteral("Встроенный браузер недоступен.<br><br>Сайт студии можно открыть в обычном браузере: "

@@ -17,7 +17,7 @@ frmAbout::frmAbout(QWidget* mainWindow)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Игра ПЛОКС"));
-    look::setGround(this, look::kWindowGround);
+    look::setWindowLook(this);
 
     QPushButton* cmdOK = look::addButton(this, "cmdOK", QStringLiteral("OK"), QRect(4320, 1320, 1260, 465),
                                          look::font(9.75), look::kButtonFace);
@@ -28,6 +28,7 @@ frmAbout::frmAbout(QWidget* mainWindow)
     picIcon->setGeometry(rectFromTwips(240, 240, 540, 540));
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(look::gameIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
+    picIcon->setFocusPolicy(Qt::StrongFocus);
 
     const QColor navy(0, 0, 128);
     look::addLabel(this, "lblDescription",

@@ -3,7 +3,6 @@
 #include "look.h"
 
 #include <QMessageBox>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,8 +15,7 @@ GameApplication::GameApplication(int& argc, char** argv)
     setApplicationName(QStringLiteral("igra"));
     setApplicationVersion(QStringLiteral("1.0.0"));
     setDesktopFileName(QStringLiteral("example.virdon.igra"));
-    // One style everywhere, so the buttons show their green faces whatever the desktop's theme.
-    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    look::setApplicationLook();
     setWindowIcon(look::gameIcon());
 }
 

@@ -3,7 +3,6 @@
 #include "fixedwindow.h"
 #include "levels.h"
 #include "look.h"
-#include "optionstyle.h"
 #include "placement.h"
 #include "twips.h"
 
@@ -26,10 +25,8 @@ LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(design.caption));
     makeFixed(this, Qt::Dialog, rectFromTwips(0, 0, design.width, design.height).size());
-    look::setGround(this, look::kWindowGround);
+    look::setWindowLook(this);
 
-    auto* optionStyle = new OptionStyle(pixelsFromTwips(kOptionHeight));
-    optionStyle->setParent(this);
     using Handler = void (LevelDialog::*)();
     const Handler handlers[3] = {&LevelDialog::Option1_Click, &LevelDialog::Option2_Click, &LevelDialog::Option3_Click};
     for (int i = 0; i < 3; ++i) {
@@ -37,7 +34,6 @@ LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         option->setGeometry(rectFromTwips(120, 240 + 360 * i, design.optionWidth, kOptionHeight));
         option->setFont(look::font(9.75));
-        option->setStyle(optionStyle);
         look::setGround(option, look::kWindowGround);
         look::setTextColour(option, QColor(0, 0, 64));
         // A selection by mouse, by keyboard or by Form_Load runs the option's handler.

@@ -1,10 +1,15 @@
 #include "look.h"
 
+#include "gamestyle.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
 #include <QWidget>
+
+#include <utility>
 
 namespace look {
 
@@ -27,6 +32,53 @@ QFont font(double points, QFont::Weight weight, bool italic)
     return face;
 }
 
+void setApplicationLook()
+{
+    QApplication::setStyle(new GameStyle);
+    const QPalette classic = palette(kClassicGrey);
+    QApplication::setPalette(classic);
+    QToolTip::setPalette(classic);
+    // A window's own font where a control names none, as the game's windows have it.
+    QApplication::setFont(font(8.25, QFont::Normal));
+    QToolTip::setFont(font(8.25, QFont::Normal));
+}
+
+QPalette palette(const QColor& ground)
+{
+    const std::pair<QPalette::ColorRole, QColor> colours[] = {
+        {QPalette::Window, ground},
+        {QPalette::WindowText, Qt::black},
+        {QPalette::Base, Qt::white},
+        {QPalette::AlternateBase, QColor(247, 247, 247)},
+        {QPalette::Text, Qt::black},
+        {QPalette::PlaceholderText, QColor(118, 118, 118)},
+        {QPalette::Button, kClassicGrey},
+        {QPalette::ButtonText, Qt::black},
+        {QPalette::BrightText, Qt::white},
+        {QPalette::Light, Qt::white},
+        {QPalette::Midlight, QColor(202, 202, 202)},
+        {QPalette::Mid, QColor(184, 184, 184)},
+        {QPalette::Dark, QColor(159, 159, 159)},
+        {QPalette::Shadow, QColor(118, 118, 118)},
+        {QPalette::Highlight, QColor(48, 140, 198)},
+        {QPalette::HighlightedText, Qt::white},
+        {QPalette::Link, Qt::blue},
+        {QPalette::LinkVisited, Qt::magenta},
+        {QPalette::ToolTipBase, QColor(255, 255, 220)},
+        {QPalette::ToolTipText, Qt::black},
+    };
+    QPalette classic;
+    for (const auto& [role, colour] : colours)
+        classic.setColor(role, colour); // in every colour group alike
+    return classic;
+}
+
+void setWindowLook(QWidget* window)
+{
+    window->setPalette(palette(kWindowGround));
+    window->setAutoFillBackground(true);
+}
+
 void setGround(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
@@ -41,7 +93,6 @@ void setTextColour(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
 }
 

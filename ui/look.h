@@ -1,4 +1,5 @@
-// The look all the game's windows share: dark green ground, green buttons, one sans-serif face.
+// The look all the game's windows share: dark green ground, green buttons, one sans-serif face, and
+// nothing of the desktop's theme.
 #pragma once
 
 #include "palette.h"
@@ -6,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPalette>
 
 class QLabel;
 class QPushButton;
@@ -16,6 +18,8 @@ namespace look {
 
 inline const QColor kWindowGround{0, 64, 0};
 inline const QColor kButtonFace{0, 128, 0};
+// The light grey of a desktop without a theme, behind its controls.
+inline const QColor kClassicGrey{239, 239, 239};
 
 inline QColor paletteColour(ColourIndex index)
 {
@@ -29,7 +33,18 @@ QIcon gameIcon();
 // "MS Sans Serif", or the nearest sans-serif face with Cyrillic letters where it is missing.
 QFont font(double points, QFont::Weight weight = QFont::Bold, bool italic = false);
 
-// Paints a window or a control's background in a colour of its own.
+// The game's style, palette and default font for the whole application, in place of the desktop's.
+void setApplicationLook();
+
+// Dark text on light grounds, the classic colours of a desktop without a theme, on the given ground, and
+// the same in every colour group: neither a theme nor a disabled or inactive window changes a colour.
+QPalette palette(const QColor& ground);
+
+// A window of the game: its dark green ground, and the game's palette for every control it holds,
+// whatever palettes the desktop gives each kind of control.
+void setWindowLook(QWidget* window);
+
+// Paints a control's background in a colour of its own.
 void setGround(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
 void setButtonFace(QWidget* widget, const QColor& colour);

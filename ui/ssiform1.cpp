@@ -24,7 +24,7 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Игра"));
     makeFixed(this, Qt::Window, rectFromTwips(0, 0, 7740, 7860).size());
-    look::setGround(this, look::kWindowGround);
+    look::setWindowLook(this);
 
     // The frames come first so that the buttons lying over them are drawn on top.
     const auto addFrame = [this](const char* name, int left, int top, int width, int height) {
@@ -57,6 +57,8 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setGeometry(rectFromTwips(6960, 120, 495, 495));
     look::setGround(panel, Qt::white);
+    // A picture box takes the focus in its turn, as every control with a place in the tab order does.
+    panel->setFocusPolicy(Qt::StrongFocus);
     Picture2 = panel;
 
     QPushButton* Command5 = button("Command5", QStringLiteral("Вправо"), QRect(6240, 5640, 1215, 495));
@@ -77,8 +79,8 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     Label2 = look::addLabel(Frame3, "Label2", QString(), QRect(120, 960, 2535, 375), captionFont, counterText);
     Label3 = look::addLabel(Frame3, "Label3", QString(), QRect(120, 1560, 2535, 375), captionFont, counterText);
 
-    QWidget* tabOrder[] = {Picture1, Command1, Command2,  Command3,  Command4,  Command5,  Command6,  Command7,
-                           Command8, Command9, Command10, Command11, Command12, Command13, Command14};
+    QWidget* tabOrder[] = {Picture1, Command1, Command2,  Command3,  Command4,  Picture2,  Command5, Command6,
+                           Command7, Command8, Command9, Command10, Command11, Command12, Command13, Command14};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 

@@ -29,7 +29,7 @@ ssiForm5::ssiForm5()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Помощь"));
     resize(rectFromTwips(0, 0, 9990, 7275).size());
-    look::setGround(this, look::kWindowGround);
+    look::setWindowLook(this);
 
     Text1 = addText("Text1", QStringLiteral(":/igra/help-rules.txt"));
     const char* captions[4] = {"Правила игры", "Кнопки", "В интернете", "Выход"};
@@ -62,7 +62,8 @@ QPlainTextEdit* ssiForm5::addText(const char* name, const QString& resource)
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setFont(look::font(9.75, QFont::Normal));
-    QPalette palette = text->palette();
+    // Its scroll bar on the classic grey, not on the window's ground.
+    QPalette palette = look::palette(look::kClassicGrey);
     palette.setColor(QPalette::Base, QColor(192, 255, 192));
     text->setPalette(palette);
     return text;

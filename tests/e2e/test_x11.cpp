@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -59,6 +60,23 @@ HelpLayout measureHelp(const QImage& help)
     while (ground(20, buttons) && buttons < help.height())
         ++buttons;
     return HelpLayout{QSize(right - 8, bottom - 8), buttons};
+}
+
+// A push button's face, at its rectangle in twips in its window: flat in one colour just inside its
+// edge, above its caption.
+QColor faceOf(const QImage& window, const QRect& twips)
+{
+    return window.pixel(twips.center().x() / 15, twips.top() / 15 + 3);
+}
+
+// The pixels of a window that differ from an earlier picture of it, outside a part that another window covers.
+int changedOutside(const QImage& before, const QImage& after, const QRect& covered)
+{
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            changed += !covered.contains(x, y) && (!after.valid(x, y) || before.pixel(x, y) != after.pixel(x, y));
+    return changed;
 }
 
 } // namespace
@@ -150,13 +168,19 @@ private slots:
         QCOMPARE(x_->title(main_), QString("Игра"));
         QCOMPARE(x_->clientArea(main_).size(), QSize(516, 524));
         checkCentred(main_);
-        const auto painted = [](const QImage& shown) {
-            const QColor button = shown.pixel(360, 200); // "Новая игра"
+        // The fourteen buttons, each as its face shows.
+        const QRect buttons[] = {{6480, 2880, 975, 375},  {4920, 2880, 1455, 375}, {4920, 4440, 2535, 375},
+                                 {4920, 6840, 1215, 495}, {6240, 5640, 1215, 495}, {4920, 5640, 1215, 495},
+                                 {6360, 3840, 1095, 495}, {4920, 3840, 1335, 495}, {4920, 6240, 1215, 495},
+                                 {6240, 6840, 1215, 495}, {6480, 3360, 975, 375},  {4920, 3360, 1455, 375},
+                                 {4920, 5160, 2535, 375}, {6240, 6240, 1215, 495}};
+        const auto painted = [&buttons](const QImage& shown) {
             return QColor(shown.pixel(510, 520)) == kGround  // the window's ground
                 && QColor(shown.pixel(470, 100)) == kGround  // inside the counters' frame
                 && QColor(shown.pixel(480, 25)) == Qt::white // the colour panel
                 && QColor(shown.pixel(160, 250)) == Qt::white // the board before a game
-                && button.green() > 100 && button.red() < 60 && button.blue() < 60;
+                && std::all_of(std::begin(buttons), std::end(buttons),
+                               [&shown](const QRect& button) { return faceOf(shown, button) == QColor(0, 128, 0); });
         };
         const QImage shot = x_->shotOf(main_, painted);
         shot.save(QStringLiteral("start.png"));
@@ -170,6 +194,13 @@ private slots:
             {6480, QStringLiteral("Выбор размера"), QSize(234, 90), 1800},
             {4920, QStringLiteral("Выбор сложности"), QSize(212, 85), 1560},
         };
+        // The main window looks the same while it waits for a dialog, wherever the dialog leaves it on view.
+        const QImage unused = x_->shotOf(main_, [](const QImage&) { return true; });
+        const auto checkWaitingLooksUnused = [&](const QString& dialog) {
+            const QRect covered = x_->frame(dialog).translated(-x_->clientArea(main_).topLeft()).adjusted(-30, -30, 30, 30);
+            const QImage waiting = x_->shotOf(main_, [&](const QImage& shown) { return changedOutside(unused, shown, covered) == 0; }, 3000);
+            QVERIFY2(changedOutside(unused, waiting, covered) == 0, qPrintable(x_->title(dialog)));
+        };
         for (const auto& dialog : dialogs) {
             const QString exactly = QLatin1Char('^') + dialog.title + QLatin1Char('$');
             press(dialog.openerLeft, 3360);
@@ -178,6 +209,9 @@ private slots:
             QCOMPARE(x_->title(window), dialog.title);
             QCOMPARE(x_->clientArea(window).size(), dialog.client);
             checkCentred(window);
+            checkWaitingLooksUnused(window);
+            const QImage shown = x_->shotOf(window, [](const QImage&) { return true; });
+            QCOMPARE(faceOf(shown, QRect(dialog.cancelLeft, 720, 1455, 495)), QColor(0, 128, 0));
             press(window, dialog.cancelLeft, 720);
             QVERIFY(x_->windowGone(exactly));
         }
@@ -189,6 +223,8 @@ private slots:
         QCOMPARE(x_->title(about), QString("Игра ПЛОКС"));
         QVERIFY2(x_->waitUntil([&] { return x_->clientArea(about) == QRect(156, 129, 382, 171); }, 3000),
                  qPrintable(QString("the About box's client area is at %1, %2").arg(x_->clientArea(about).x()).arg(x_->clientArea(about).y())));
+        checkWaitingLooksUnused(about);
+        QCOMPARE(faceOf(x_->shotOf(about, [](const QImage&) { return true; }), QRect(4320, 1920, 1215, 375)), QColor(0, 128, 0));
         press(about, 4320, 1320); // "OK"
         QVERIFY(x_->windowGone(QStringLiteral("^Игра ПЛОКС$")));
 
@@ -313,6 +349,15 @@ private slots:
         const QString help = x_->settledWindow(QStringLiteral("^Помощь$"));
         QVERIFY(!help.isEmpty());
         checkHelpArrangement(help, "first shown");
+        // Dark text on the pale green, and green buttons.
+        const QImage shown = x_->shotOf(help, [](const QImage&) { return true; });
+        QCOMPARE(QColor(shown.pixel(20, 20)), QColor(192, 255, 192));
+        int ink = 0;
+        for (int y = 10; y < 100; ++y)
+            for (int x = 10; x < 300; ++x)
+                ink += QColor(shown.pixel(x, y)).lightness() < 40;
+        QVERIFY2(ink > 200, qPrintable(QString("%1 dark pixels of text").arg(ink)));
+        QCOMPARE(faceOf(shown, QRect(120, x_->frame(help).height() * 15 - 1000, 1215, 375)), QColor(0, 192, 0));
         x_->resize(help, QSize(700, 450));
         QVERIFY(x_->waitUntil([&] { return x_->clientArea(help).size() == QSize(700, 450); }));
         checkHelpArrangement(help, "resized");

@@ -1,6 +1,8 @@
 // Finding a window's controls by their names and using them as a player does.
 #pragma once
 
+#include "gameapplication.h"
+
 #include <QApplication>
 #include <QPushButton>
 #include <QStringList>
@@ -75,3 +77,6 @@ T* openWindow()
             return found;
     return nullptr;
 }
+
+// As QTEST_MAIN, with the game's own application object, so that the windows show the game's look.
+#define GAME_TEST_MAIN(TestObject) QTEST_MAIN_WRAPPER(TestObject, QTEST_QAPP_SETUP(GameApplication))

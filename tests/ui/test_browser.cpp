@@ -197,6 +197,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(BrowserTest)
+GAME_TEST_MAIN(BrowserTest)
 
 #include "test_browser.moc"

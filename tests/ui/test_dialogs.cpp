@@ -66,12 +66,10 @@ private slots:
         QVERIFY(!dialog->parentWidget());
         QVERIFY(!(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(dialog->windowFlags() & Qt::WindowCloseButtonHint);
-        QCOMPARE(dialog->palette().color(QPalette::Window), QColor(0, 64, 0));
         for (int i = 1; i <= 3; ++i) {
             auto* option = child<QRadioButton>(dialog, QStringLiteral("Option%1").arg(i).toLatin1().constData());
             QCOMPARE(option->text(), captions[i - 1]);
             QCOMPARE(option->geometry(), QRect(8, 16 + 24 * (i - 1), optionWidth, 13));
-            QCOMPARE(option->palette().color(QPalette::WindowText), QColor(0, 0, 64));
             QCOMPARE(shownAt(option, optionWidth * 15 - 30, 90), QColor(0, 64, 0));
             QCOMPARE(option->font().pointSizeF(), 9.75);
             QVERIFY(option->font().bold());
@@ -85,7 +83,6 @@ private slots:
         QCOMPARE(accept->geometry(), command1);
         QCOMPARE(cancel->geometry(), command1.translated(0, 40));
         QCOMPARE(accept->font().pointSizeF(), 12.0);
-        QCOMPARE(accept->palette().color(QPalette::Button), QColor(0, 128, 0));
         QVERIFY(!accept->isDefault() && !accept->autoDefault() && !cancel->autoDefault());
         // Tab order: the three options, then the two buttons.
         QCOMPARE(tabOrder(child(dialog, "Option1")), QStringList({"Option1", "Option2", "Option3", "Command1", "Command2"}));
@@ -369,5 +366,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DialogsTest)
+GAME_TEST_MAIN(DialogsTest)
 #include "test_dialogs.moc"

@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(text(help, "Text1")->document()->blockCount(), 3);
     }
 
-    void textBoxesArePaleGreenReadOnlyAndWrap()
+    void textBoxesAreReadOnlyAndWrap()
     {
         PlayedWindow w;
         ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
@@ -100,7 +100,6 @@ private slots:
             QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
             QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-            QCOMPARE(box->palette().color(QPalette::Base), QColor(192, 255, 192));
             QCOMPARE(box->font().pointSizeF(), 9.75);
             QVERIFY(!box->font().bold());
             QCOMPARE(box->pos(), QPoint(8, 8));
@@ -111,7 +110,6 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             auto* button = child<QPushButton>(help, QStringLiteral("Command%1").arg(i + 1).toLatin1().constData());
             QCOMPARE(button->text(), QString::fromUtf8(captions[i]));
-            QCOMPARE(button->palette().color(QPalette::Button), QColor(0, 192, 0));
             QCOMPARE(button->x(), 8 + 88 * i);
             QCOMPARE(button->size(), QSize(81, 25));
         }
@@ -213,5 +211,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HelpTest)
+GAME_TEST_MAIN(HelpTest)
 #include "test_help.moc"

@@ -113,5 +113,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HiDpiTest)
+GAME_TEST_MAIN(HiDpiTest)
 #include "test_hidpi.moc"

@@ -328,5 +328,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MovesTest)
+GAME_TEST_MAIN(MovesTest)
 #include "test_moves.moc"

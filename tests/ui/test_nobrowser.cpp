@@ -37,5 +37,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NoBrowserTest)
+GAME_TEST_MAIN(NoBrowserTest)
 #include "test_nobrowser.moc"

@@ -332,5 +332,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ToolsTest)
+GAME_TEST_MAIN(ToolsTest)
 #include "test_tools.moc"

@@ -37,5 +37,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowCyclesTest)
+GAME_TEST_MAIN(WindowCyclesTest)
 #include "test_windowcycles.moc"

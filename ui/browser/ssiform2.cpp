@@ -17,7 +17,7 @@ ssiForm2::ssiForm2()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Игра ПЛОКС"));
     resize(rectFromTwips(0, 0, 10050, 7350).size());
-    look::setGround(this, look::kWindowGround);
+    look::setWindowLook(this);
 
     WebBrowser1 = new QWebEngineView(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));

@@ -1,0 +1,187 @@
+// What the player sees of every window, read from its pixels: the push buttons' faces in their own
+// colours with dark captions, the texts in their colours, the waiting main window unchanged, and, under a
+// desktop theme or style (IGRA_LOOK_REFERENCE names the pictures of the run without one), every window
+// the same to the pixel.
+#include "frmabout.h"
+#include "leveldialog.h"
+#include "playedwindow.h"
+#include "ssiform5.h"
+#include "temporarysettings.h"
+
+#include <QDir>
+
+namespace {
+
+// A text in its own colour on its ground: that colour inks some of its pixels, the ground most others.
+struct Text {
+    const char* control;
+    QColor ink;
+    QColor ground;
+};
+
+struct WindowLook {
+    const char* name;
+    QColor face;
+    QVector<Text> texts;
+};
+
+const QColor kGround(0, 64, 0);
+const QColor kNavy(0, 0, 128);
+const QColor kDarkBlue(0, 0, 64);
+const QColor kPurple(128, 0, 128);
+const QVector<WindowLook> kLooks = {
+    {"ssiForm1", QColor(0, 128, 0),
+     {{"Label4", kDarkBlue, kGround}, {"Label1", kPurple, kGround}, {"Label2", kPurple, kGround},
+      {"Label3", kPurple, kGround}}},
+    {"ssiForm3", QColor(0, 128, 0), {{"Option1", kDarkBlue, kGround}, {"Option2", kDarkBlue, kGround}, {"Option3", kDarkBlue, kGround}}},
+    {"ssiForm4", QColor(0, 128, 0), {{"Option1", kDarkBlue, kGround}, {"Option2", kDarkBlue, kGround}, {"Option3", kDarkBlue, kGround}}},
+    {"ssiForm5", QColor(0, 192, 0), {{"Text1", Qt::black, QColor(192, 255, 192)}}},
+    {"frmAbout", QColor(0, 128, 0),
+     {{"lblTitle", kNavy, kGround}, {"lblVersion", kNavy, kGround}, {"lblDescription", QColor(0, 0, 255), kGround}}},
+};
+
+// A control's rectangle in the window's picture, in device pixels.
+QRect deviceRect(QWidget* window, QWidget* control, qreal ratio)
+{
+    const QRect logical(control->mapTo(window, QPoint(0, 0)), control->size());
+    return QRect((QPointF(logical.topLeft()) * ratio).toPoint(), (QSizeF(logical.size()) * ratio).toSize());
+}
+
+int count(const QImage& image, const QRect& area, const QColor& colour)
+{
+    int found = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            found += image.pixel(x, y) == colour.rgb();
+    return found;
+}
+
+int differing(const QImage& one, const QImage& other)
+{
+    if (one.size() != other.size())
+        return one.width() * one.height();
+    int found = 0;
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x)
+            found += one.pixel(x, y) != other.pixel(x, y);
+    return found;
+}
+
+// The darkest pixel of an area, by its lightness.
+int darkest(const QImage& image, const QRect& area)
+{
+    int least = 255;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            least = std::min(least, QColor(image.pixel(x, y)).lightness());
+    return least;
+}
+
+} // namespace
+
+class LookTest : public QObject {
+    Q_OBJECT
+
+private:
+    TemporarySettings settings_;
+
+    // Opens a window of the game as a player would, with something in each of its texts.
+    QWidget* open(PlayedWindow& w, const QString& name)
+    {
+        w.newGame();
+        if (name == "ssiForm1")
+            return w.form;
+        if (name == "ssiForm3")
+            return w.open<LevelDialog>("Command11", "ssiForm3");
+        if (name == "ssiForm4")
+            return w.open<LevelDialog>("Command12", "ssiForm4");
+        if (name == "ssiForm5")
+            return w.open<ssiForm5>("Command7", "ssiForm5");
+        return w.open<frmAbout>("Command8", "frmAbout");
+    }
+
+private slots:
+    void init()
+    {
+        settings_.clear();
+        settings_.set("Action2", "2"); // an option chosen in the size dialog
+    }
+
+    void everyWindowShowsItsOwnColours_data()
+    {
+        QTest::addColumn<int>("look");
+        for (int i = 0; i < kLooks.size(); ++i)
+            QTest::newRow(kLooks[i].name) << i;
+    }
+
+    void everyWindowShowsItsOwnColours()
+    {
+        QFETCH(int, look);
+        const WindowLook& expected = kLooks[look];
+        PlayedWindow w;
+        QWidget* window = open(w, QLatin1String(expected.name));
+        QVERIFY(window);
+        const QImage shown = window->grab().toImage();
+        const qreal ratio = shown.devicePixelRatio();
+
+        // A flat face in exactly its colour inside the raised edge, and a dark caption.
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            const QRect inner = deviceRect(window, button, ratio).marginsRemoved(QMargins(4, 4, 4, 4) * ratio);
+            const int face = count(shown, inner, expected.face);
+            QVERIFY2(face * 10 >= inner.width() * inner.height() * 6,
+                     qPrintable(QString("%1: %2 of %3 face pixels in %4, e.g. %5")
+                                    .arg(button->objectName()).arg(face).arg(inner.width() * inner.height())
+                                    .arg(expected.face.name()).arg(QColor(shown.pixel(inner.topLeft())).name())));
+            QVERIFY2(darkest(shown, inner) < 40, qPrintable(button->objectName() + " has no dark caption"));
+        }
+        for (const Text& text : expected.texts) {
+            const QRect area = deviceRect(window, child(window, text.control), ratio);
+            QVERIFY2(count(shown, area, text.ink) >= 10 * ratio * ratio,
+                     qPrintable(QString("%1 shows no %2").arg(text.control, text.ink.name())));
+            QVERIFY2(count(shown, area, text.ground) * 10 >= area.width() * area.height() * 4,
+                     qPrintable(QString("%1 is not on %2").arg(text.control, text.ground.name())));
+        }
+
+        // Under a desktop theme, the same as without one.
+        const QString reference = qEnvironmentVariable("IGRA_LOOK_REFERENCE");
+        if (reference.isEmpty())
+            return;
+        const QString file = QStringLiteral("%1/%2-%3.png").arg(reference).arg(ratio).arg(expected.name);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME") && qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) {
+            QDir().mkpath(reference);
+            QVERIFY(shown.save(file));
+        } else {
+            const QImage unthemed(file);
+            QVERIFY2(!unthemed.isNull(), qPrintable(file));
+            const int changed = differing(shown, unthemed.convertToFormat(shown.format()));
+            QVERIFY2(changed == 0, qPrintable(QString("%1 pixels differ from the window without a theme").arg(changed)));
+        }
+    }
+
+    // While a dialog or the About box waits, the main window looks exactly as before; it only takes no input.
+    void theWaitingMainWindowLooksTheSame_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("size") << "Command11";
+        QTest::newRow("difficulty") << "Command12";
+        QTest::newRow("About") << "Command8";
+    }
+
+    void theWaitingMainWindowLooksTheSame()
+    {
+        QFETCH(QString, button);
+        PlayedWindow w;
+        w.newGame();
+        w.releaseOn(3, 3);
+        // The focus on the board, which shows none: the waiting window is not the active one and shows
+        // no focus either.
+        w.picture()->setFocus();
+        const QImage before = w.form->grab().toImage();
+        w.press(button.toLatin1().constData());
+        QVERIFY(!w.form->isEnabled());
+        QCOMPARE(differing(w.form->grab().toImage(), before), 0);
+    }
+};
+
+GAME_TEST_MAIN(LookTest)
+#include "test_look.moc"
