@@ -25,14 +25,14 @@ BrowserModule* loadBrowserModule()
 
 } // namespace
 
-void openBrowserWindow()
+void openBrowserWindow(const QWidget* opener)
 {
     // Loading the web engine the first time, and making a web view, take a while: the pointer says so
     // until the window is up.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     if (BrowserModule* module = loadBrowserModule())
-        module->openBrowserWindow();
+        module->openBrowserWindow(opener);
     else
-        openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"));
+        openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"), opener);
     QTimer::singleShot(0, [] { QGuiApplication::restoreOverrideCursor(); });
 }

@@ -12,10 +12,12 @@ namespace {
 // On native Wayland Qt draws the title bar itself, with a minimise and a maximise box whatever the window
 // asks for. A window of fixed size cannot follow either: maximised, it breaks the protocol and the
 // compositor ends the game; minimised, it may never come back where the desktop has no task bar. So the
-// window answers either by being shown afresh as it was.
-class WaylandFixedWindow : public QObject {
+// window answers either by being shown afresh as it was. A compositor that maximises every window it
+// shows (a kiosk or a phone shell) would be answered without end: a window that comes back that way
+// before it was ever painted as it was stays as the compositor wants it.
+class ShownAfresh : public QObject {
 public:
-    explicit WaylandFixedWindow(QWidget* window)
+    explicit ShownAfresh(QWidget* window)
         : QObject(window), window_(window)
     {
         window->installEventFilter(this);
@@ -28,11 +30,15 @@ protected:
         if (event->type() == QEvent::Show && !watched_) {
             watched_ = true;
             connect(window_->windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
-                if (state == Qt::WindowMaximized || state == Qt::WindowMinimized)
+                if ((state == Qt::WindowMaximized || state == Qt::WindowMinimized) && !trying_) {
+                    trying_ = true;
                     // Not while the title bar is still handling the click.
-                    QTimer::singleShot(0, this, &WaylandFixedWindow::showAfresh);
+                    QTimer::singleShot(0, this, &ShownAfresh::showAfresh);
+                }
             });
         }
+        if (event->type() == QEvent::Paint && window_->windowHandle()->windowStates() == Qt::WindowNoState)
+            trying_ = false;
         return false;
     }
 
@@ -46,9 +52,15 @@ private:
 
     QWidget* window_;
     bool watched_ = false;
+    bool trying_ = false;
 };
 
 } // namespace
+
+void showAfreshWhenMaximisedOrMinimised(QWidget* window)
+{
+    new ShownAfresh(window);
+}
 
 void makeFixed(QWidget* window, Qt::WindowType type, const QSize& size)
 {
@@ -56,5 +68,5 @@ void makeFixed(QWidget* window, Qt::WindowType type, const QSize& size)
                            | Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(size);
     if (nativeWayland())
-        new WaylandFixedWindow(window);
+        showAfreshWhenMaximisedOrMinimised(window);
 }

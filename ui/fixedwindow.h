@@ -7,3 +7,7 @@ class QSize;
 class QWidget;
 
 void makeFixed(QWidget* window, Qt::WindowType type, const QSize& size);
+
+// Where the window system offers a maximise and a minimise box whatever the window asks for (native
+// Wayland), a fixed window answers either by being shown afresh as it was.
+void showAfreshWhenMaximisedOrMinimised(QWidget* window);

@@ -67,7 +67,7 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::Command1_Click()
 {
-    openBrowserWindow();
+    openBrowserWindow(this);
 }
 
 // The box closes by "OK", Enter or the close box as a window, and by Esc as a dialog; each way unloads it.

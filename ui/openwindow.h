@@ -1,6 +1,8 @@
 // Opening a window of the game: the one already open comes to the front, otherwise a new one is made.
 #pragma once
 
+#include "placement.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <QWindow>
@@ -32,12 +34,15 @@ inline void bringToFront(QWidget* window)
     window->activateWindow();
 }
 
+// A new window opens on the screen of the window it is opened from.
 template <typename Window, typename... Arguments>
-Window* openWindow(const QString& name, Arguments&&... arguments)
+Window* openWindow(const QString& name, const QWidget* opener, Arguments&&... arguments)
 {
     Window* window = findOpenWindow<Window>(name);
-    if (!window)
+    if (!window) {
         window = new Window(std::forward<Arguments>(arguments)...);
+        placement::onScreen(window, opener->screen());
+    }
     bringToFront(window);
     return window;
 }

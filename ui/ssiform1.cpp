@@ -106,6 +106,8 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     connect(Timer1, &QTimer::timeout, this, &ssiForm1::Timer1_Timer);
     Timer1->start();
 
+    // The game starts on the primary screen; every other window opens on the screen of the one it comes from.
+    placement::onScreen(this, QGuiApplication::primaryScreen());
     placement::centreOnScreen(this);
 }
 
@@ -121,7 +123,7 @@ void ssiForm1::Command2_Click()
 
 void ssiForm1::Command3_Click()
 {
-    openBrowserWindow();
+    openBrowserWindow(this);
 }
 
 void ssiForm1::Command4_Click()
@@ -141,14 +143,14 @@ void ssiForm1::Command6_Click()
 
 void ssiForm1::Command7_Click()
 {
-    openWindow<ssiForm5>(QStringLiteral("ssiForm5"));
+    openWindow<ssiForm5>(QStringLiteral("ssiForm5"), this);
 }
 
 // The About box acts as a modal one: the main window waits, disabled, until it closes.
 void ssiForm1::Command8_Click()
 {
     setEnabled(false);
-    waitFor(openWindow<frmAbout>(QStringLiteral("frmAbout"), this));
+    waitFor(openWindow<frmAbout>(QStringLiteral("frmAbout"), this, this));
 }
 
 void ssiForm1::Command9_Click()
@@ -165,13 +167,13 @@ void ssiForm1::Command10_Click()
 void ssiForm1::Command11_Click()
 {
     setEnabled(false);
-    waitFor(openWindow<LevelDialog>(kSizeDialog.name, kSizeDialog, this));
+    waitFor(openWindow<LevelDialog>(kSizeDialog.name, this, kSizeDialog, this));
 }
 
 void ssiForm1::Command12_Click()
 {
     setEnabled(false);
-    waitFor(openWindow<LevelDialog>(kDifficultyDialog.name, kDifficultyDialog, this));
+    waitFor(openWindow<LevelDialog>(kDifficultyDialog.name, this, kDifficultyDialog, this));
 }
 
 void ssiForm1::Command13_Click()

@@ -3,6 +3,7 @@
 #include "arrangement.h"
 #include "browseropener.h"
 #include "look.h"
+#include "placement.h"
 #include "twips.h"
 #include "windowframe.h"
 
@@ -48,6 +49,7 @@ ssiForm5::ssiForm5()
     connect(buttons_[3], &QPushButton::clicked, this, &ssiForm5::Command4_Click);
 
     Text1->setFocus();
+    placement::systemDefault(this);
     watchFrame(this, [this] { ArrangeHelpWindow(); });
     ArrangeHelpWindow();
 }
@@ -83,7 +85,7 @@ void ssiForm5::Command2_Click()
 
 void ssiForm5::Command3_Click()
 {
-    openBrowserWindow();
+    openBrowserWindow(this);
 }
 
 void ssiForm5::Command4_Click()

@@ -2,6 +2,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -22,13 +24,34 @@ xcb_connection_t* x11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-// The window manager records the frame it draws around a window in this property of the window.
+// The window manager records the frame it draws around a window in this property of the window. Its name
+// is looked up once: the game has one connection to the X server for its whole life.
 xcb_atom_t frameExtentsAtom(xcb_connection_t* connection)
 {
-    const char name[] = "_NET_FRAME_EXTENTS";
-    const XcbReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, sizeof name - 1, name), nullptr), &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    static const xcb_atom_t atom = [connection] {
+        const char name[] = "_NET_FRAME_EXTENTS";
+        const XcbReply<xcb_intern_atom_reply_t> reply(
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, sizeof name - 1, name), nullptr),
+            &std::free);
+        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }();
+    return atom;
+}
+
+// The frame as the window manager records it, in device pixels: left, right, top, bottom. Any X client may
+// write the record, so a frame that leaves no room for the window on its screen is no frame.
+std::optional<QMargins> recordedFrame(xcb_connection_t* connection, const QWidget* window)
+{
+    const xcb_get_property_cookie_t cookie = xcb_get_property(
+        connection, false, xcb_window_t(window->internalWinId()), frameExtentsAtom(connection), XCB_ATOM_CARDINAL, 0, 4);
+    const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr), &std::free);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+        return std::nullopt;
+    const auto* extents = static_cast<const quint32*>(xcb_get_property_value(reply.get()));
+    const QSize screen = window->screen()->geometry().size() * window->devicePixelRatioF();
+    if (quint64(extents[0]) + extents[1] >= quint64(screen.width()) || quint64(extents[2]) + extents[3] >= quint64(screen.height()))
+        return std::nullopt;
+    return QMargins(int(extents[0]), int(extents[2]), int(extents[1]), int(extents[3]));
 }
 
 class FrameWatch : public QObject, public QAbstractNativeEventFilter {
@@ -67,18 +90,10 @@ QMargins windowFrame(const QWidget* window)
     // Qt learns a new frame only with the next change of the window's geometry, so under X11 the window
     // manager's own record is read; where it keeps none, Qt's reckoning from the windows around it stands.
     xcb_connection_t* connection = x11Connection();
-    if (connection && window->internalWinId()) {
-        const xcb_get_property_cookie_t cookie =
-            xcb_get_property(connection, false, xcb_window_t(window->internalWinId()), frameExtentsAtom(connection),
-                             XCB_ATOM_CARDINAL, 0, 4);
-        const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr), &std::free);
-        if (reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 16) {
-            const auto* extents = static_cast<const quint32*>(xcb_get_property_value(reply.get()));
-            const qreal ratio = window->devicePixelRatioF();
-            const auto pixels = [ratio](quint32 device) { return int(std::lround(device / ratio)); };
-            // Left, right, top, bottom.
-            return QMargins(pixels(extents[0]), pixels(extents[2]), pixels(extents[1]), pixels(extents[3]));
-        }
+    if (const auto recorded = connection && window->internalWinId() ? recordedFrame(connection, window) : std::nullopt) {
+        const qreal ratio = window->devicePixelRatioF();
+        const auto pixels = [ratio](int device) { return int(std::lround(device / ratio)); };
+        return QMargins(pixels(recorded->left()), pixels(recorded->top()), pixels(recorded->right()), pixels(recorded->bottom()));
     }
     const QRect client = window->geometry();
     const QRect frame = window->frameGeometry();

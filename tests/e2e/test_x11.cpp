@@ -6,6 +6,7 @@
 #include "x11session.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 #include <QThread>
 
@@ -153,8 +154,10 @@ private:
 private slots:
     void init()
     {
+        // A test whose rows are screen sizes runs on a screen of that size.
+        const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(QLatin1String(QTest::currentDataTag()));
         x_ = std::make_unique<X11Session>();
-        QVERIFY(x_->startDisplay());
+        QVERIFY(x_->startDisplay(size.hasMatch() ? QSize(size.captured(1).toInt(), size.captured(2).toInt()) : QSize(1024, 768)));
         QVERIFY(x_->startWindowManager(qEnvironmentVariable("IGRA_WINDOW_MANAGER")));
         QVERIFY(x_->startGame(igra_));
         main_ = x_->settledWindow(QStringLiteral("^Игра$"));
@@ -239,6 +242,40 @@ private slots:
         QVERIFY(!browser.isEmpty());
         QCOMPARE(x_->title(browser), QString("Игра ПЛОКС"));
         checkCentred(browser);
+    }
+
+    // On a screen smaller than the main window, its title bar and close box stay on the screen, and every
+    // window opened from it lies wholly on the screen.
+    void everyWindowStaysWithinReachOnASmallScreen_data()
+    {
+        QTest::addColumn<int>("unused");
+        QTest::newRow("800x480") << 0;
+        QTest::newRow("1024x600") << 0;
+    }
+
+    void everyWindowStaysWithinReachOnASmallScreen()
+    {
+        if (!x_->hasWindowManager())
+            QSKIP("with no window manager there is no frame to keep on the screen");
+        const QRect screen(QPoint(0, 0), x_->screenSize());
+        QVERIFY2(screen.contains(x_->frame(main_).topLeft()), qPrintable(QString("the main window's frame starts at %1, %2")
+                                                                         .arg(x_->frame(main_).x()).arg(x_->frame(main_).y())));
+        const struct { QPoint opener; QString title; QPoint closer; } windows[] = {
+            {{6480, 3360}, QStringLiteral("^Выбор размера$"), {1800, 720}},
+            {{4920, 3360}, QStringLiteral("^Выбор сложности$"), {1560, 720}},
+            {{4920, 3840}, QStringLiteral("^Игра ПЛОКС$"), {4320, 1320}},
+            {{6360, 3840}, QStringLiteral("^Помощь$"), {}},
+        };
+        for (const auto& window : windows) {
+            press(window.opener.x(), window.opener.y());
+            const QString opened = x_->settledWindow(window.title);
+            QVERIFY2(!opened.isEmpty(), qPrintable(window.title));
+            QVERIFY2(x_->waitUntil([&] { return screen.contains(x_->frame(opened)); }, 3000),
+                     qPrintable(QString("%1 stands at %2, %3, %4 x %5").arg(window.title).arg(x_->frame(opened).x())
+                                    .arg(x_->frame(opened).y()).arg(x_->frame(opened).width()).arg(x_->frame(opened).height())));
+            if (!window.closer.isNull())
+                press(opened, window.closer.x(), window.closer.y());
+        }
     }
 
     void aClickOnTheWaitingWindowLeavesItsDialogInFront_data()
@@ -358,6 +395,14 @@ private slots:
                 ink += QColor(shown.pixel(x, y)).lightness() < 40;
         QVERIFY2(ink > 200, qPrintable(QString("%1 dark pixels of text").arg(ink)));
         QCOMPARE(faceOf(shown, QRect(120, x_->frame(help).height() * 15 - 1000, 1215, 375)), QColor(0, 192, 0));
+        // A frame record that another program writes, larger than the screen, is no frame.
+        const QMargins frame = x_->frameExtents(help);
+        for (const char* extents : {"2000, 2000, 2000, 2000", "4294967295, 4294967295, 4294967295, 4294967295"}) {
+            x_->setFrameExtents(help, QLatin1String(extents));
+            settle();
+            QVERIFY2(measureHelp(x_->shotOf(help, [](const QImage&) { return true; })) == measureHelp(shown), extents);
+        }
+        x_->setFrameExtents(help, QStringLiteral("%1, %2, %3, %4").arg(frame.left()).arg(frame.right()).arg(frame.top()).arg(frame.bottom()));
         x_->resize(help, QSize(700, 450));
         QVERIFY(x_->waitUntil([&] { return x_->clientArea(help).size() == QSize(700, 450); }));
         checkHelpArrangement(help, "resized");

@@ -326,6 +326,12 @@ void X11Session::setMaximised(const QString& window, bool maximised)
                                        + QStringLiteral(",maximized_vert,maximized_horz")});
 }
 
+void X11Session::setFrameExtents(const QString& window, const QString& extents)
+{
+    run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("-f"), QStringLiteral("_NET_FRAME_EXTENTS"),
+                                  QStringLiteral("32c"), QStringLiteral("-set"), QStringLiteral("_NET_FRAME_EXTENTS"), extents});
+}
+
 QImage X11Session::screenshot(const QString& window)
 {
     QProcess import;

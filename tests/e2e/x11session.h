@@ -70,6 +70,8 @@ public:
     void requestClose(const QString& window);
     void minimise(const QString& window);
     void setMaximised(const QString& window, bool maximised);
+    // Writes the window's frame record as another X client may: left, right, top, bottom.
+    void setFrameExtents(const QString& window, const QString& extents);
 
     QImage screenshot(const QString& window = QStringLiteral("root"));
     // The window's client area as the screen shows it, once the condition holds of it (or the last one).

@@ -29,11 +29,11 @@ void shareOpenGLContexts()
 
 } // namespace
 
-void BrowserPlugin::openBrowserWindow()
+void BrowserPlugin::openBrowserWindow(const QWidget* opener)
 {
     // The web engine's sandbox refuses to start for the superuser, and the window would stay blank.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     shareOpenGLContexts();
-    openWindow<ssiForm2>(QStringLiteral("ssiForm2"))->navigateToStudio();
+    openWindow<ssiForm2>(QStringLiteral("ssiForm2"), opener)->navigateToStudio();
 }

@@ -11,5 +11,5 @@ class BrowserPlugin : public QObject, public BrowserModule {
     Q_INTERFACES(BrowserModule)
 
 public:
-    void openBrowserWindow() override;
+    void openBrowserWindow(const QWidget* opener) override;
 };
