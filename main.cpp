@@ -1,10 +1,11 @@
 // Игра ПЛОКС: starting the game means showing its main window; the process ends with its last window.
 #include "gameapplication.h"
+#include "platform.h"
 #include "ssiform1.h"
 
 int main(int argc, char* argv[])
 {
-    GameApplication::preferX11();
+    preferX11();
     GameApplication app(argc, argv);
     (new ssiForm1)->show();
     return app.exec();

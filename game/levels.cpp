@@ -3,9 +3,11 @@
 #include "rounding.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cctype>
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
 
 namespace {
 
@@ -19,17 +21,51 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+// Skips the decimal digits at the start of the text and tells how many there were.
+std::size_t skipDigits(std::string_view& text)
+{
+    std::size_t count = 0;
+    while (count < text.size() && std::isdigit(static_cast<unsigned char>(text[count])))
+        ++count;
+    text.remove_prefix(count);
+    return count;
+}
+
+// A sign, digits with perhaps a fraction (at least one digit), and perhaps an exponent.
+bool isDecimalNumber(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+        text.remove_prefix(1);
+    std::size_t digits = skipDigits(text);
+    if (!text.empty() && text.front() == '.') {
+        text.remove_prefix(1);
+        digits += skipDigits(text);
+    }
+    if (digits == 0)
+        return false;
+    if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
+        text.remove_prefix(1);
+        if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+            text.remove_prefix(1);
+        if (skipDigits(text) == 0)
+            return false;
+    }
+    return text.empty();
+}
+
 } // namespace
 
 std::optional<double> numberFromText(std::string_view text)
 {
     text = trimmed(text);
-    // from_chars takes a minus sign but not a plus sign.
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
-        text.remove_prefix(1);
+    if (!isDecimalNumber(text))
+        return std::nullopt;
+    // Read in the classic locale: a decimal point, whatever the player's language.
+    std::istringstream in{std::string(text)};
+    in.imbue(std::locale::classic());
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    in >> value;
+    if (in.fail() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

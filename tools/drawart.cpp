@@ -1,7 +1,8 @@
-// Draws the game's pictures into res/: the icon at 16, 32 and 48 pixels and as SVG, and the refresh button's
-// chevrons. Run it by hand after changing a design here; the build uses the files it wrote.
+// Draws the game's pictures into res/: the icon at 16, 32 and 48 pixels, as SVG and for a macOS bundle, and
+// the refresh button's chevrons. Run it by hand after changing a design here; the build uses the files it wrote.
 #include "palette.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFile>
 #include <QGuiApplication>
@@ -9,8 +10,10 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QTextStream>
+#include <QtEndian>
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -126,10 +129,34 @@ QImage drawRefresh()
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
-bool writeText(const QString& path, const QString& text)
+// The icon of a macOS bundle: an ICNS container of PNG images, at 16 and 32 pixels, and at 128 and 256 the
+// 32-pixel icon blown up pixel for pixel.
+QByteArray drawIcns()
+{
+    const QImage small = drawIcon(kIcons[0]);
+    const QImage medium = drawIcon(kIcons[1]);
+    const std::pair<const char*, QImage> images[] = {
+        {"icp4", small}, {"icp5", medium}, {"ic07", medium.scaled(128, 128)}, {"ic08", medium.scaled(256, 256)}};
+    const auto chunk = [](const char* type, const QByteArray& data) {
+        QByteArray length(4, '\0');
+        qToBigEndian(quint32(data.size() + 8), length.data());
+        return QByteArray(type, 4) + length + data;
+    };
+    QByteArray body;
+    for (const auto& [type, image] : images) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        body += chunk(type, png);
+    }
+    return chunk("icns", body);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0;
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -145,7 +172,8 @@ int main(int argc, char* argv[])
     bool written = true;
     for (const IconLayout& icon : kIcons)
         written &= drawIcon(icon).save(QStringLiteral("%1/icons/igra-%2.png").arg(res).arg(icon.size));
-    written &= writeText(res + QStringLiteral("/icons/igra.svg"), drawSvg(kIcons.back()));
+    written &= writeFile(res + QStringLiteral("/icons/igra.svg"), drawSvg(kIcons.back()).toUtf8());
+    written &= writeFile(res + QStringLiteral("/icons/igra.icns"), drawIcns());
     written &= drawRefresh().save(res + QStringLiteral("/refresh.bmp"));
     if (!written)
         std::fprintf(stderr, "drawart: could not write into %s\n", argv[1]);

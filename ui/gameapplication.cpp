@@ -19,14 +19,6 @@ GameApplication::GameApplication(int& argc, char** argv)
     setWindowIcon(look::gameIcon());
 }
 
-void GameApplication::preferX11()
-{
-    // Through an X server the windows open where the game puts them, which native Wayland allows no
-    // program; the list falls back to Wayland when the X server cannot be reached.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
-}
-
 bool GameApplication::notify(QObject* receiver, QEvent* event)
 {
     try {

@@ -9,10 +9,6 @@ class GameApplication : public QApplication {
 public:
     GameApplication(int& argc, char** argv);
 
-    // Where the session offers an X server besides Wayland, the game runs through it unless the player
-    // has chosen a platform in QT_QPA_PLATFORM. Called before the application exists.
-    static void preferX11();
-
     // Any error that escapes a handler is shown and ends the process; nothing is saved.
     bool notify(QObject* receiver, QEvent* event) override;
 

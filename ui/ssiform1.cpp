@@ -10,6 +10,7 @@
 #include "placement.h"
 #include "ssiform5.h"
 #include "twips.h"
+#include "waiting.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -150,7 +151,7 @@ void ssiForm1::Command7_Click()
 void ssiForm1::Command8_Click()
 {
     setEnabled(false);
-    waitFor(openWindow<frmAbout>(QStringLiteral("frmAbout"), this, this));
+    keepWithinReach(this, openWindow<frmAbout>(QStringLiteral("frmAbout"), this, this));
 }
 
 void ssiForm1::Command9_Click()
@@ -167,13 +168,13 @@ void ssiForm1::Command10_Click()
 void ssiForm1::Command11_Click()
 {
     setEnabled(false);
-    waitFor(openWindow<LevelDialog>(kSizeDialog.name, this, kSizeDialog, this));
+    keepWithinReach(this, openWindow<LevelDialog>(kSizeDialog.name, this, kSizeDialog, this));
 }
 
 void ssiForm1::Command12_Click()
 {
     setEnabled(false);
-    waitFor(openWindow<LevelDialog>(kDifficultyDialog.name, this, kDifficultyDialog, this));
+    keepWithinReach(this, openWindow<LevelDialog>(kDifficultyDialog.name, this, kDifficultyDialog, this));
 }
 
 void ssiForm1::Command13_Click()
@@ -195,35 +196,6 @@ void ssiForm1::Picture1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, float x,
 void ssiForm1::Timer1_Timer()
 {
     game_.timerTick();
-}
-
-// While the window waits, disabled, the window it waits for must stay within the player's reach.
-void ssiForm1::waitFor(QWidget* window)
-{
-    awaited_ = window;
-    window->installEventFilter(this);
-}
-
-// A window manager raises and focuses the window that the player clicks or picks in a task bar, whether
-// it takes input or not; the window it waits for comes back in front of it.
-void ssiForm1::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled() && awaited_)
-        bringToFront(awaited_);
-    QWidget::changeEvent(event);
-}
-
-// Minimised on its own, the window waited for would leave nothing on view but a window that takes no
-// input, and a task bar may list no dialog: it comes back at once. When both are minimised, the waiting
-// window brings it back as it is restored.
-bool ssiForm1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == awaited_ && event->type() == QEvent::WindowStateChange && awaited_->isMinimized() && !isMinimized())
-        QMetaObject::invokeMethod(this, [this] {
-            if (awaited_ && !isMinimized())
-                bringToFront(awaited_);
-        }, Qt::QueuedConnection);
-    return QWidget::eventFilter(watched, event);
 }
 
 void ssiForm1::closeEvent(QCloseEvent* event)

@@ -5,7 +5,6 @@
 #include "game.h"
 #include "settingsstore.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -42,12 +41,9 @@ public slots:
     void Timer1_Timer();
 
 protected:
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void waitFor(QWidget* window);
 
     // The board area and the panels beside it, as the rules paint them.
     int areaWidth() const override;
@@ -67,9 +63,6 @@ private:
     QLabel* Label2;
     QLabel* Label3;
     QTimer* Timer1;
-
-    // The dialog or About box that the window waits for while it is disabled.
-    QPointer<QWidget> awaited_;
 
     std::unique_ptr<RandomSource> random_;
     SettingsStore settings_;

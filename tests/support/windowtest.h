@@ -68,6 +68,14 @@ inline QStringList tabOrder(QWidget* start)
     return names;
 }
 
+// Closes every window and lets those that delete themselves go.
+inline void closeAllWindows()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // The top-level window of a type, if one is open.
 template <typename T>
 T* openWindow()

@@ -62,15 +62,8 @@ private:
 
     static QPlainTextEdit* text(ssiForm5* help, const char* name) { return child<QPlainTextEdit>(help, name); }
 
-    static void closeAll()
-    {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            window->close();
-        QTest::qWait(0);
-    }
-
 private slots:
-    void cleanup() { closeAll(); }
+    void cleanup() { closeAllWindows(); }
 
     void theTextsAreTheGamesOwnByteForByte()
     {

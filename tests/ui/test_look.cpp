@@ -107,6 +107,8 @@ private slots:
         settings_.set("Action2", "2"); // an option chosen in the size dialog
     }
 
+    void cleanup() { closeAllWindows(); }
+
     void everyWindowShowsItsOwnColours_data()
     {
         QTest::addColumn<int>("look");

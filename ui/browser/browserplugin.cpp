@@ -1,12 +1,12 @@
 #include "browserplugin.h"
 
 #include "openwindow.h"
+#include "platform.h"
 #include "ssiform2.h"
 
 #include <QCoreApplication>
 #include <QOpenGLContext>
 
-#include <unistd.h>
 
 // Qt's own setter for the OpenGL context that every other context of the application shares.
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
@@ -32,7 +32,7 @@ void shareOpenGLContexts()
 void BrowserPlugin::openBrowserWindow(const QWidget* opener)
 {
     // The web engine's sandbox refuses to start for the superuser, and the window would stay blank.
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+    if (runsAsSuperuser() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     shareOpenGLContexts();
     openWindow<ssiForm2>(QStringLiteral("ssiForm2"), opener)->navigateToStudio();

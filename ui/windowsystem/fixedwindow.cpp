@@ -1,6 +1,6 @@
 #include "fixedwindow.h"
 
-#include "windowsystem.h"
+#include "platform.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "placement.h"
 
 #include "windowframe.h"
-#include "windowsystem.h"
+#include "platform.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "windowframe.h"
+#include "x11frame.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
-#include <optional>
 #include <utility>
 
 namespace {
@@ -38,7 +37,7 @@ xcb_atom_t frameExtentsAtom(xcb_connection_t* connection)
     return atom;
 }
 
-// The frame as the window manager records it, in device pixels: left, right, top, bottom. Any X client may
+// The frame as the window manager records it, in device pixels.  Any X client may
 // write the record, so a frame that leaves no room for the window on its screen is no frame.
 std::optional<QMargins> recordedFrame(xcb_connection_t* connection, const QWidget* window)
 {
@@ -85,23 +84,18 @@ private:
 
 } // namespace
 
-QMargins windowFrame(const QWidget* window)
+std::optional<QMargins> x11Frame(const QWidget* window)
 {
-    // Qt learns a new frame only with the next change of the window's geometry, so under X11 the window
-    // manager's own record is read; where it keeps none, Qt's reckoning from the windows around it stands.
     xcb_connection_t* connection = x11Connection();
-    if (const auto recorded = connection && window->internalWinId() ? recordedFrame(connection, window) : std::nullopt) {
-        const qreal ratio = window->devicePixelRatioF();
-        const auto pixels = [ratio](int device) { return int(std::lround(device / ratio)); };
-        return QMargins(pixels(recorded->left()), pixels(recorded->top()), pixels(recorded->right()), pixels(recorded->bottom()));
-    }
-    const QRect client = window->geometry();
-    const QRect frame = window->frameGeometry();
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                    frame.bottom() - client.bottom());
+    const auto recorded = connection && window->internalWinId() ? recordedFrame(connection, window) : std::nullopt;
+    if (!recorded)
+        return std::nullopt;
+    const qreal ratio = window->devicePixelRatioF();
+    const auto pixels = [ratio](int device) { return int(std::lround(device / ratio)); };
+    return QMargins(pixels(recorded->left()), pixels(recorded->top()), pixels(recorded->right()), pixels(recorded->bottom()));
 }
 
-void watchFrame(QWidget* window, std::function<void()> changed)
+void watchX11Frame(QWidget* window, std::function<void()> changed)
 {
     if (xcb_connection_t* connection = x11Connection())
         new FrameWatch(window, std::move(changed), frameExtentsAtom(connection));
