@@ -5,8 +5,8 @@
 
 int main(int argc, char* argv[])
 {
-    preferX11();
-    GameApplication app(argc, argv);
+    PlatformArguments arguments(argc, argv);
+    GameApplication app(arguments.count(), arguments.values());
     (new ssiForm1)->show();
     return app.exec();
 }

@@ -78,13 +78,15 @@ std::int16_t newGameLevel(const std::optional<std::string>& stored)
     return static_cast<std::int16_t>(std::clamp(roundHalfEven(*number), 0.0, 3.0));
 }
 
-std::int16_t dialogLevel(const std::optional<std::string>& stored)
+std::optional<std::int16_t> dialogLevel(const std::optional<std::string>& stored)
 {
-    const std::optional<double> number = stored ? numberFromText(*stored) : std::nullopt;
-    if (!number)
+    if (!stored)
         return 0;
+    const std::optional<double> number = numberFromText(*stored);
+    if (!number)
+        return std::nullopt;
     const double level = roundHalfEven(*number);
     if (level < std::numeric_limits<std::int16_t>::min() || level > std::numeric_limits<std::int16_t>::max())
-        return 0;
+        return std::nullopt;
     return static_cast<std::int16_t>(level);
 }

@@ -14,6 +14,7 @@ std::optional<double> numberFromText(std::string_view text);
 // a number is rounded and kept within 0..3, so every stored text deals a sound board.
 std::int16_t newGameLevel(const std::optional<std::string>& stored);
 
-// The level a dialog starts from: a missing key, a text that is no number, or a number
-// beyond 16 bits counts as "0"; any other number is kept, so the dialog can write it back unchanged.
-std::int16_t dialogLevel(const std::optional<std::string>& stored);
+// The level a dialog starts from: a missing key counts as "0", and any number that rounds within 16 bits
+// is kept, so the dialog can write it back unchanged; a text that is no such number gives none, and the
+// dialog, showing nothing chosen, leaves it as it is.
+std::optional<std::int16_t> dialogLevel(const std::optional<std::string>& stored);

@@ -3,6 +3,7 @@
 #include "browsermodule.h"
 #include "browserunavailable.h"
 #include "openwindow.h"
+#include "platform.h"
 
 #include <QGuiApplication>
 #include <QPluginLoader>
@@ -30,9 +31,15 @@ void openBrowserWindow(const QWidget* opener)
     // Loading the web engine the first time, and making a web view, take a while: the pointer says so
     // until the window is up.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    if (BrowserModule* module = loadBrowserModule())
+    // The web engine renders pages from the network; it runs for the superuser only without its sandbox,
+    // which the game never turns off. A player who turns it off himself (QTWEBENGINE_DISABLE_SANDBOX)
+    // has the engine as he asked.
+    if (runsAsSuperuser() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"), opener,
+                                       QStringLiteral("Встроенный браузер не запускается от имени администратора (root)."));
+    else if (BrowserModule* module = loadBrowserModule())
         module->openBrowserWindow(opener);
     else
-        openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"), opener);
+        openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"), opener, QStringLiteral("Встроенный браузер недоступен."));
     QTimer::singleShot(0, [] { QGuiApplication::restoreOverrideCursor(); });
 }

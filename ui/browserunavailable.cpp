@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-BrowserUnavailable::BrowserUnavailable()
+BrowserUnavailable::BrowserUnavailable(const QString& why)
 {
     setObjectName(QStringLiteral("ssiForm2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -17,9 +17,9 @@ BrowserUnavailable::BrowserUnavailable()
     look::setWindowLook(this);
 
     auto* message = new QLabel(
-        QStringLiteral("Встроенный браузер недоступен.<br><br>Сайт студии можно открыть в обычном браузере: "
-                       "<a href=\"%1\" style=\"color: #c0ffc0\">%1</a>")
-            .arg(QLatin1String(kStudioUrl)),
+        QStringLiteral("%1<br><br>Сайт студии можно открыть в обычном браузере: "
+                       "<a href=\"%2\" style=\"color: #c0ffc0\">%2</a>")
+            .arg(why.toHtmlEscaped(), QLatin1String(kStudioUrl)),
         this);
     message->setObjectName(QStringLiteral("Label1"));
     message->setFont(look::font(12));

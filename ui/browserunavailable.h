@@ -1,4 +1,5 @@
-// The browser window's stand-in when the web engine or the browser module is missing.
+// The browser window's stand-in where the web engine is missing or cannot run safely: it says why, and
+// offers the studio's site in the desktop's own browser.
 #pragma once
 
 #include <QWidget>
@@ -7,5 +8,5 @@ class BrowserUnavailable : public QWidget {
     Q_OBJECT
 
 public:
-    BrowserUnavailable();
+    explicit BrowserUnavailable(const QString& why);
 };

@@ -62,7 +62,9 @@ LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
 
 void LevelDialog::Form_Load()
 {
-    vybor = dialogLevel(settings_.value(design_.key));
+    const std::optional<std::int16_t> stored = dialogLevel(settings_.value(design_.key));
+    vybor = stored.value_or(0);
+    keepStored_ = !stored;
     if (vybor >= 1 && vybor <= 3)
         options_[vybor - 1]->setChecked(true);
 }
@@ -70,20 +72,28 @@ void LevelDialog::Form_Load()
 void LevelDialog::Option1_Click()
 {
     vybor = 1;
+    keepStored_ = false;
 }
 
 void LevelDialog::Option2_Click()
 {
     vybor = 2;
+    keepStored_ = false;
 }
 
 void LevelDialog::Option3_Click()
 {
     vybor = 3;
+    keepStored_ = false;
 }
 
 void LevelDialog::Command1_Click()
 {
+    // Only a choice of the player changes a level: a stored text the dialog cannot show stays as it was.
+    if (keepStored_) {
+        close();
+        return;
+    }
     // A level the player believes stored must be stored: a failed write keeps the dialog open.
     if (!settings_.setValue(design_.key, std::to_string(vybor))) {
         QMessageBox::warning(this, windowTitle(),

@@ -57,4 +57,6 @@ private:
     SettingsStore settings_;
     QRadioButton* options_[3];
     std::int16_t vybor = 0;
+    // The stored text is none the dialog can show, and no option has been chosen.
+    bool keepStored_ = false;
 };

@@ -3,6 +3,7 @@
 // what the window manager records: no hook in the game itself. The screenshots stay in the test's working
 // directory. IGRA_PROGRAM names another build of the game to play, such as one installed from the package.
 #include "boardshot.h"
+#include "processes.h"
 #include "x11session.h"
 
 #include <QFile>
@@ -496,6 +497,11 @@ private slots:
         QVERIFY(!browser.isEmpty());
         QVERIFY(maps.open(QIODevice::ReadOnly));
         QVERIFY(maps.readAll().contains("libQt6WebEngineCore"));
+        // The engine's helpers get the environment as the player had it: the game chose X11 for itself alone.
+        QList<qint64> helpers;
+        QVERIFY(x_->waitUntil([&] { return !(helpers = childProcesses(x_->game().processId())).isEmpty(); }));
+        for (const qint64 helper : helpers)
+            QVERIFY2(!processRecord(helper, "environ").contains("QT_QPA_PLATFORM="), processRecord(helper, "cmdline").constData());
         x_->shotOf(browser, [](const QImage& shown) { return QColor(shown.pixel(4, 100)) == kGround; })
             .save(QStringLiteral("browser.png"));
     }

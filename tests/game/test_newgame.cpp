@@ -191,15 +191,16 @@ private slots:
 
     void dialogLevelsKeepOtherNumbersAndDropBadText()
     {
-        QCOMPARE(dialogLevel(std::nullopt), 0);
-        QCOMPARE(dialogLevel(std::string("2")), 2);
-        QCOMPARE(dialogLevel(std::string("7")), 7);
-        QCOMPARE(dialogLevel(std::string("-1")), -1);
-        QCOMPARE(dialogLevel(std::string("1.5")), 2);
-        QCOMPARE(dialogLevel(std::string("abc")), 0);
-        QCOMPARE(dialogLevel(std::string("")), 0);
-        QCOMPARE(dialogLevel(std::string("99999")), 0);
-        QCOMPARE(dialogLevel(std::string("+3")), 3);
+        using Level = std::optional<std::int16_t>;
+        QCOMPARE(dialogLevel(std::nullopt), Level(0));
+        QCOMPARE(dialogLevel(std::string("2")), Level(2));
+        QCOMPARE(dialogLevel(std::string("7")), Level(7));
+        QCOMPARE(dialogLevel(std::string("-1")), Level(-1));
+        QCOMPARE(dialogLevel(std::string("1.5")), Level(2));
+        QCOMPARE(dialogLevel(std::string("abc")), Level());
+        QCOMPARE(dialogLevel(std::string("")), Level());
+        QCOMPARE(dialogLevel(std::string("99999")), Level());
+        QCOMPARE(dialogLevel(std::string("+3")), Level(3));
     }
 
     void boardStartsFullWithAnAllBlackUndoCopy()

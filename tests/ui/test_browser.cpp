@@ -1,14 +1,25 @@
 // The browser window: the web engine loaded only when it first opens, one window, the studio's
-// address from every "В интернете" and from "Обновить", and its view fitted to the window.
+// address from every "В интернете" and from "Обновить", its view fitted to the window, the studio's site
+// and nothing else in it, nothing kept on disk, and the engine never without its sandbox unless the player
+// turns it off. The studio's site is served by the test on this machine.
 #include "arrangement.h"
 #include "frmabout.h"
+#include "pageserver.h"
+#include "platform.h"
 #include "playedwindow.h"
+#include "processes.h"
 #include "ssiform5.h"
 #include "studio.h"
 #include "temporarysettings.h"
 #include "twips.h"
 
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <optional>
 
@@ -41,10 +52,43 @@ bool atTheStudio()
         && (shown.path().isEmpty() || shown.path() == QLatin1String("/")) && !shown.hasQuery() && !shown.hasFragment();
 }
 
+const QUrl kInside(QStringLiteral("http://www.virdon.example/inside"));
+
 void leaveTheStudio()
 {
-    child(browserWindow(), "WebBrowser1")->setProperty("url", QUrl(QStringLiteral("about:blank")));
-    QTRY_COMPARE_WITH_TIMEOUT(shownAddress(), QUrl(QStringLiteral("about:blank")), 20000);
+    child(browserWindow(), "WebBrowser1")->setProperty("url", kInside);
+    QTRY_COMPARE_WITH_TIMEOUT(shownAddress(), kInside, 20000);
+}
+
+QString shownTitle()
+{
+    return child(browserWindow(), "WebBrowser1")->property("title").toString();
+}
+
+// The studio's front page: four links, one under the other, each a band 60 pixels high.
+const QByteArray kFrontPage =
+    "<html><head><title>studio</title></head><body style='margin: 0'>"
+    "<a href='http://www.virdon.example/inside' style='display: block; height: 60px'>inside</a>"
+    "<a href='http://elsewhere.example/page' style='display: block; height: 60px'>elsewhere</a>"
+    "<a href='file:///etc/hostname' style='display: block; height: 60px'>a file</a>"
+    "<a href='gopher://www.virdon.example/' style='display: block; height: 60px'>another scheme</a>"
+    "</body></html>";
+
+// A click on the link in the given band of the page.
+void clickLink(int band)
+{
+    QTest::mouseClick(child(browserWindow(), "WebBrowser1")->focusProxy(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(20, 30 + 60 * band));
+}
+
+// The helpers of the web engine that this process started, by their command lines.
+QStringList engineHelpers()
+{
+    QStringList found;
+    for (const qint64 child : childProcesses(QCoreApplication::applicationPid()))
+        if (const QString command = QString::fromLocal8Bit(processRecord(child, "cmdline")); command.contains("QtWebEngineProcess"))
+            found << command;
+    return found;
 }
 
 int browserWindows()
@@ -70,13 +114,39 @@ public:
 
 } // namespace
 
+// The addresses given to the desktop's own browser, or shown in the window.
+class Addresses : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> list;
+
+public slots:
+    void open(const QUrl& url) { list << url; }
+};
+
 class BrowserTest : public QObject {
     Q_OBJECT
 
 private:
     TemporarySettings settings_;
+    PageServer studio_{{{"/", kFrontPage},
+                        {"/inside", "<html><head><title>inside</title></head><body>inside</body></html>"},
+                        {"/alert", "<html><body><script>alert('<b>a page</b> speaks')</script></body></html>"}}};
+    // Where the engine would keep its data and its cache.
+    QTemporaryDir data_;
+    QTemporaryDir cache_;
 
 private slots:
+    void initTestCase()
+    {
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", studio_.proxyFlag());
+        qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
+    }
+
+    void cleanup() { closeAllWindows(); }
+
     void theWebEngineLoadsWithTheFirstBrowserWindowOnly()
     {
         PlayedWindow w;
@@ -194,6 +264,119 @@ private slots:
                  QSize(pixelsFromTwips(fresh.width() - 800), pixelsFromTwips(fresh.height() - 700)));
         QTRY_VERIFY_WITH_TIMEOUT(atTheStudio(), 20000);
         browserWindow()->close();
+    }
+
+    // A link within the studio's site is followed in the window; a link elsewhere on the web goes to the
+    // desktop's own browser; a link to a file or of another scheme goes nowhere. Nothing is kept on disk.
+    void theWindowShowsTheStudiosSiteAndNothingElse()
+    {
+        Addresses desktop;
+        for (const char* scheme : {"http", "https", "file", "gopher"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), &desktop, "open");
+        PlayedWindow w;
+        w.press("Command3");
+        QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("studio"), 20000);
+        Addresses shown;
+        connect(child(browserWindow(), "WebBrowser1"), SIGNAL(urlChanged(QUrl)), &shown, SLOT(open(QUrl)));
+        clickLink(1);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.list, QList<QUrl>({QUrl("http://elsewhere.example/page")}), 20000);
+        clickLink(2);
+        clickLink(3);
+        clickLink(0);
+        QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("inside"), 20000);
+        QCOMPARE(shown.list, QList<QUrl>({kInside}));
+        QCOMPARE(desktop.list, QList<QUrl>({QUrl("http://elsewhere.example/page")}));
+        for (const QTemporaryDir* dir : {&data_, &cache_})
+            QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        for (const char* scheme : {"http", "https", "file", "gopher"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+
+    // A page's alert keeps only the browser window waiting: the main window plays on meanwhile.
+    void aPagesDialogKeepsOnlyTheBrowserWaiting()
+    {
+        PlayedWindow w;
+        w.press("Command3");
+        QWidget* window = browserWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(atTheStudio(), 20000);
+        QString text;
+        bool waitsAlone = false;
+        QTimer whileShown;
+        connect(&whileShown, &QTimer::timeout, [&] {
+            for (QWidget* shown : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible()) {
+                    whileShown.stop();
+                    text = box->text();
+                    waitsAlone = box->windowModality() == Qt::WindowModal && box->parentWidget() == window
+                        && box->textFormat() == Qt::PlainText;
+                    w.newGame();
+                    box->accept();
+                }
+        });
+        whileShown.start(50);
+        child(window, "WebBrowser1")->setProperty("url", QUrl("http://www.virdon.example/alert"));
+        QTRY_COMPARE_WITH_TIMEOUT(text, QString("<b>a page</b> speaks"), 20000);
+        QVERIFY(waitsAlone);
+        QCOMPARE(w.game().board.gorkor, 12);
+    }
+
+    // Run without QTWEBENGINE_DISABLE_SANDBOX (test_browser_as_superuser): the engine never starts for the
+    // superuser, and a window in its place says why.
+    void theSuperuserGetsTheStandInAndTheSandboxStays()
+    {
+        if (!runsAsSuperuser() || qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+            QSKIP("for the superuser, with the engine's sandbox left on");
+        PlayedWindow w;
+        w.press("Command3");
+        QVERIFY(browserWindow());
+        QVERIFY(child<QLabel>(browserWindow(), "Label1")->text().startsWith("Встроенный браузер не запускается от имени администратора (root)."));
+        QVERIFY(!qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
+        QVERIFY(!webEngineMapped());
+    }
+
+    // For an ordinary user the engine runs in its sandbox: none of its helpers is told otherwise. Run as
+    // such a user without QTWEBENGINE_DISABLE_SANDBOX, by the superuser as the user nobody.
+    void anOrdinaryUsersEngineRunsInItsSandbox()
+    {
+        if (qEnvironmentVariableIsSet("IGRA_SANDBOXED_RUN")) {
+            PlayedWindow w;
+            w.press("Command3");
+            QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("studio"), 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(engineHelpers().join(QLatin1Char('\n')).contains("--type=zygote"), 20000);
+            for (const QString& helper : engineHelpers())
+                QVERIFY2(!helper.contains("--no-sandbox"), qPrintable(helper));
+            return;
+        }
+        // A copy the user nobody can run: the test and the browser module where it looks for it.
+        QTemporaryDir copy;
+        QDir(copy.path()).mkpath(QStringLiteral("bin"));
+        QDir(copy.path()).mkpath(QStringLiteral("home"));
+        QDir(copy.path()).mkpath(QStringLiteral("lib/igra"));
+        const QString module = QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/igra/igra_browser.so");
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy.path() + QStringLiteral("/bin/test_browser")));
+        QVERIFY(QFile::copy(module, copy.path() + QStringLiteral("/lib/igra/igra_browser.so")));
+        const auto everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+            | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        for (const QString& path : {QString(), QStringLiteral("/bin"), QStringLiteral("/lib"), QStringLiteral("/lib/igra"),
+                                    QStringLiteral("/bin/test_browser"), QStringLiteral("/lib/igra/igra_browser.so")})
+            QVERIFY(QFile::setPermissions(copy.path() + path, everyone));
+        QVERIFY(QFile::setPermissions(copy.path() + QStringLiteral("/home"), everyone | QFileDevice::WriteOther));
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"));
+        environment.insert(QStringLiteral("IGRA_SANDBOXED_RUN"), QStringLiteral("1"));
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+            environment.insert(QLatin1String(name), copy.path() + QStringLiteral("/home"));
+        QProcess run;
+        run.setProcessEnvironment(environment);
+        run.setProcessChannelMode(QProcess::ForwardedChannels);
+        const QStringList test = {copy.path() + QStringLiteral("/bin/test_browser"), QStringLiteral("anOrdinaryUsersEngineRunsInItsSandbox")};
+        if (runsAsSuperuser())
+            run.start(QStringLiteral("setpriv"), QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups"} + test);
+        else
+            run.start(test.first(), test.mid(1));
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
     }
 };
 

@@ -205,9 +205,10 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::newRow("seven") << "7" << "7";
         QTest::newRow("negative") << "-1" << "-1";
-        QTest::newRow("not a number") << "abc" << "0";
-        QTest::newRow("empty") << "" << "0";
-        QTest::newRow("beyond 16 bits") << "99999" << "0";
+        // Texts the dialog cannot show stay as they were.
+        QTest::newRow("not a number") << "abc" << "abc";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("beyond 16 bits") << "99999" << "99999";
     }
 
     void otherStoredTextsAreShownWithNoOption()
@@ -220,6 +221,11 @@ private slots:
         QCOMPARE(selected(dialog), 0);
         click(dialog, "Command1");
         QCOMPARE(settings_->get("Action2"), QVariant(written));
+        // A choice of the player is stored whatever stood there.
+        QTRY_VERIFY(w.form->isEnabled());
+        choose(w.open<LevelDialog>("Command11", "ssiForm3"), 3);
+        click(findOpenWindow<LevelDialog>("ssiForm3"), "Command1");
+        QCOMPARE(settings_->get("Action2"), QVariant("3"));
     }
 
     // Whatever a hand-damaged file holds, a new game deals a sound board and both dialogs store a level

@@ -1,7 +1,6 @@
 #include "browserplugin.h"
 
 #include "openwindow.h"
-#include "platform.h"
 #include "ssiform2.h"
 
 #include <QCoreApplication>
@@ -31,9 +30,6 @@ void shareOpenGLContexts()
 
 void BrowserPlugin::openBrowserWindow(const QWidget* opener)
 {
-    // The web engine's sandbox refuses to start for the superuser, and the window would stay blank.
-    if (runsAsSuperuser() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     shareOpenGLContexts();
     openWindow<ssiForm2>(QStringLiteral("ssiForm2"), opener)->navigateToStudio();
 }

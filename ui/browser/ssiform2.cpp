@@ -4,11 +4,13 @@
 #include "look.h"
 #include "placement.h"
 #include "studio.h"
+#include "studiopage.h"
 #include "twips.h"
 #include "windowframe.h"
 
 #include <QEvent>
 #include <QPushButton>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 ssiForm2::ssiForm2()
@@ -22,6 +24,9 @@ ssiForm2::ssiForm2()
     WebBrowser1 = new QWebEngineView(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(rectFromTwips(600, 120, 1695, 2055));
+    // A profile of the window's own with no name keeps nothing on disk. Made after the view, it goes after
+    // the view and its page when the window closes.
+    WebBrowser1->setPage(new StudioPage(new QWebEngineProfile(this), WebBrowser1));
 
     QPushButton* Command1 =
         look::addButton(this, "Command1", QString(), QRect(120, 120, 375, 735), font(), look::kWindowGround);

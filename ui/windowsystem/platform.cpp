@@ -6,12 +6,17 @@
 #include <unistd.h>
 #endif
 
-void preferX11()
+PlatformArguments::PlatformArguments(int argc, char** argv)
+    : values_(argv, argv + argc)
 {
     // Through an X server the windows open where the game puts them, which native Wayland allows no
     // program; the list falls back to Wayland when the X server cannot be reached.
+    static char option[] = "-platform";
+    static char platforms[] = "xcb;wayland";
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        values_.insert(values_.end(), {option, platforms});
+    count_ = int(values_.size());
+    values_.push_back(nullptr);
 }
 
 bool nativeWayland()
