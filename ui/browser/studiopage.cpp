@@ -5,7 +5,6 @@
 #include <QDesktopServices>
 #include <QInputDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineView>
 
@@ -55,20 +54,22 @@ QWidget* StudioPage::window() const
 }
 
 // A page's dialogs keep only the browser window waiting; their texts are shown as plain text.
-void StudioPage::javaScriptAlert(const QUrl&, const QString& msg)
+int StudioPage::ask(const QString& msg, QMessageBox::StandardButtons buttons) const
 {
-    QMessageBox box(QMessageBox::NoIcon, window()->windowTitle(), msg, QMessageBox::Ok, window());
+    QMessageBox box(QMessageBox::NoIcon, window()->windowTitle(), msg, buttons, window());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::WindowModal);
-    box.exec();
+    return box.exec();
+}
+
+void StudioPage::javaScriptAlert(const QUrl&, const QString& msg)
+{
+    ask(msg, QMessageBox::Ok);
 }
 
 bool StudioPage::javaScriptConfirm(const QUrl&, const QString& msg)
 {
-    QMessageBox box(QMessageBox::NoIcon, window()->windowTitle(), msg, QMessageBox::Ok | QMessageBox::Cancel, window());
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::WindowModal);
-    return box.exec() == QMessageBox::Ok;
+    return ask(msg, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 bool StudioPage::javaScriptPrompt(const QUrl&, const QString& msg, const QString& defaultValue, QString* result)

@@ -3,6 +3,7 @@
 // a page's dialogs stay within the browser window.
 #pragma once
 
+#include <QMessageBox>
 #include <QWebEnginePage>
 
 class StudioPage : public QWebEnginePage {
@@ -23,4 +24,6 @@ private:
     // Whether the page may go there; a link to elsewhere on the web goes to the desktop's browser.
     bool follow(const QUrl& url, bool linkFollowed);
     QWidget* window() const;
+    // Shows a page's message in a box that keeps only the browser window waiting; the button pressed.
+    int ask(const QString& msg, QMessageBox::StandardButtons buttons) const;
 };

@@ -39,8 +39,9 @@ void setApplicationLook()
     QApplication::setPalette(classic);
     QToolTip::setPalette(classic);
     // A window's own font where a control names none, as the game's windows have it.
-    QApplication::setFont(font(8.25, QFont::Normal));
-    QToolTip::setFont(font(8.25, QFont::Normal));
+    const QFont windowFont = font(8.25, QFont::Normal);
+    QApplication::setFont(windowFont);
+    QToolTip::setFont(windowFont);
 }
 
 QPalette palette(const QColor& ground)
