@@ -349,9 +349,8 @@ private slots:
         }
         // A copy the user nobody can run: the test and the browser module where it looks for it.
         QTemporaryDir copy;
-        QDir(copy.path()).mkpath(QStringLiteral("bin"));
-        QDir(copy.path()).mkpath(QStringLiteral("home"));
-        QDir(copy.path()).mkpath(QStringLiteral("lib/igra"));
+        for (const char* dir : {"bin", "home", "lib/igra"})
+            QDir(copy.path()).mkpath(QLatin1String(dir));
         const QString module = QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/igra/igra_browser.so");
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy.path() + QStringLiteral("/bin/test_browser")));
         QVERIFY(QFile::copy(module, copy.path() + QStringLiteral("/lib/igra/igra_browser.so")));

@@ -2,10 +2,7 @@
 // colours with dark captions, the texts in their colours, the waiting main window unchanged, and, under a
 // desktop theme or style (IGRA_LOOK_REFERENCE names the pictures of the run without one), every window
 // the same to the pixel.
-#include "frmabout.h"
-#include "leveldialog.h"
 #include "playedwindow.h"
-#include "ssiform5.h"
 #include "temporarysettings.h"
 
 #include <QDir>
@@ -21,6 +18,7 @@ struct Text {
 
 struct WindowLook {
     const char* name;
+    const char* opener; // the main window's button that opens it
     QColor face;
     QVector<Text> texts;
 };
@@ -30,13 +28,15 @@ const QColor kNavy(0, 0, 128);
 const QColor kDarkBlue(0, 0, 64);
 const QColor kPurple(128, 0, 128);
 const QVector<WindowLook> kLooks = {
-    {"ssiForm1", QColor(0, 128, 0),
+    {"ssiForm1", nullptr, QColor(0, 128, 0),
      {{"Label4", kDarkBlue, kGround}, {"Label1", kPurple, kGround}, {"Label2", kPurple, kGround},
       {"Label3", kPurple, kGround}}},
-    {"ssiForm3", QColor(0, 128, 0), {{"Option1", kDarkBlue, kGround}, {"Option2", kDarkBlue, kGround}, {"Option3", kDarkBlue, kGround}}},
-    {"ssiForm4", QColor(0, 128, 0), {{"Option1", kDarkBlue, kGround}, {"Option2", kDarkBlue, kGround}, {"Option3", kDarkBlue, kGround}}},
-    {"ssiForm5", QColor(0, 192, 0), {{"Text1", Qt::black, QColor(192, 255, 192)}}},
-    {"frmAbout", QColor(0, 128, 0),
+    {"ssiForm3", "Command11", QColor(0, 128, 0),
+     {{"Option1", kDarkBlue, kGround}, {"Option2", kDarkBlue, kGround}, {"Option3", kDarkBlue, kGround}}},
+    {"ssiForm4", "Command12", QColor(0, 128, 0),
+     {{"Option1", kDarkBlue, kGround}, {"Option2", kDarkBlue, kGround}, {"Option3", kDarkBlue, kGround}}},
+    {"ssiForm5", "Command7", QColor(0, 192, 0), {{"Text1", Qt::black, QColor(192, 255, 192)}}},
+    {"frmAbout", "Command8", QColor(0, 128, 0),
      {{"lblTitle", kNavy, kGround}, {"lblVersion", kNavy, kGround}, {"lblDescription", QColor(0, 0, 255), kGround}}},
 };
 
@@ -53,17 +53,6 @@ int count(const QImage& image, const QRect& area, const QColor& colour)
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             found += image.pixel(x, y) == colour.rgb();
-    return found;
-}
-
-int differing(const QImage& one, const QImage& other)
-{
-    if (one.size() != other.size())
-        return one.width() * one.height();
-    int found = 0;
-    for (int y = 0; y < one.height(); ++y)
-        for (int x = 0; x < one.width(); ++x)
-            found += one.pixel(x, y) != other.pixel(x, y);
     return found;
 }
 
@@ -85,21 +74,6 @@ class LookTest : public QObject {
 private:
     TemporarySettings settings_;
 
-    // Opens a window of the game as a player would, with something in each of its texts.
-    QWidget* open(PlayedWindow& w, const QString& name)
-    {
-        w.newGame();
-        if (name == "ssiForm1")
-            return w.form;
-        if (name == "ssiForm3")
-            return w.open<LevelDialog>("Command11", "ssiForm3");
-        if (name == "ssiForm4")
-            return w.open<LevelDialog>("Command12", "ssiForm4");
-        if (name == "ssiForm5")
-            return w.open<ssiForm5>("Command7", "ssiForm5");
-        return w.open<frmAbout>("Command8", "frmAbout");
-    }
-
 private slots:
     void init()
     {
@@ -120,8 +94,10 @@ private slots:
     {
         QFETCH(int, look);
         const WindowLook& expected = kLooks[look];
+        // Opened as a player would, with something in each of its texts.
         PlayedWindow w;
-        QWidget* window = open(w, QLatin1String(expected.name));
+        w.newGame();
+        QWidget* window = expected.opener ? w.open<QWidget>(expected.opener, expected.name) : w.form;
         QVERIFY(window);
         const QImage shown = window->grab().toImage();
         const qreal ratio = shown.devicePixelRatio();
@@ -153,10 +129,10 @@ private slots:
             QDir().mkpath(reference);
             QVERIFY(shown.save(file));
         } else {
-            const QImage unthemed(file);
+            QImage unthemed(file);
             QVERIFY2(!unthemed.isNull(), qPrintable(file));
-            const int changed = differing(shown, unthemed.convertToFormat(shown.format()));
-            QVERIFY2(changed == 0, qPrintable(QString("%1 pixels differ from the window without a theme").arg(changed)));
+            unthemed.setDevicePixelRatio(ratio);
+            QCOMPARE(shown, unthemed.convertToFormat(shown.format()));
         }
     }
 
@@ -181,7 +157,7 @@ private slots:
         const QImage before = w.form->grab().toImage();
         w.press(button.toLatin1().constData());
         QVERIFY(!w.form->isEnabled());
-        QCOMPARE(differing(w.form->grab().toImage(), before), 0);
+        QCOMPARE(w.form->grab().toImage(), before);
     }
 };
 
