@@ -3,10 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QThread>
 
 WestonSession::WestonSession()
-    : socket_(QStringLiteral("igra-test"))
+    : socket_(QStringLiteral("igra-test")), trace_(home_.path() + QStringLiteral("/wayland-trace"))
 {
 }
 
@@ -47,6 +46,27 @@ bool WestonSession::start()
     return QFile::exists(runtime_.path() + QLatin1Char('/') + socket_);
 }
 
+QString WestonSession::unreachable()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), socket_);
+    environment.insert(QStringLiteral("DISPLAY"), xwayland_.display());
+    const auto reaches = [&](const QString& client, const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(client, arguments);
+        // Weston starts Xwayland only when the first X client calls.
+        return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
+            && process.exitCode() == 0;
+    };
+    if (!reaches(QStringLiteral("weston-info"), {}))
+        return QStringLiteral("no Wayland client reaches weston's socket");
+    if (!reaches(QStringLiteral("xprop"), {QStringLiteral("-root")}))
+        return QStringLiteral("no X client reaches Xwayland's display");
+    return QString();
+}
+
 bool WestonSession::startGame(const QString& program, Platform platform, const QByteArray& qpaPlatform)
 {
     QDir(home_.path()).mkpath(QStringLiteral(".config"));
@@ -64,10 +84,30 @@ bool WestonSession::startGame(const QString& program, Platform platform, const Q
         environment.insert(QStringLiteral("DISPLAY"), xwayland_.display());
     if (!qpaPlatform.isEmpty())
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(qpaPlatform));
+    // The trace of every Wayland message the game sends or receives, if it speaks Wayland at all.
+    environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
     game_.setProcessEnvironment(environment);
-    game_.setProcessChannelMode(QProcess::ForwardedChannels);
+    game_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    game_.setStandardErrorFile(trace_);
     game_.start(program, {});
     return game_.waitForStarted();
+}
+
+int WestonSession::requests(const QString& name)
+{
+    QFile trace(trace_);
+    if (!trace.open(QIODevice::ReadOnly))
+        return 0;
+    const QRegularExpression sent(QStringLiteral("-> \\w+@\\d+\\.%1\\(").arg(name));
+    return int(QString::fromUtf8(trace.readAll()).count(sent));
+}
+
+QString WestonSession::lastWords()
+{
+    QFile trace(trace_);
+    if (!trace.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(trace.readAll()).trimmed().section(QLatin1Char('\n'), -1);
 }
 
 // A move of the pointer in weston's own window moves weston's pointer by as much: brought to the
@@ -79,7 +119,6 @@ void WestonSession::click(QPoint at)
     screen_.pointAtScreen(QPoint(0, 0));
     screen_.pointAtScreen(QPoint(0, 0));
     screen_.pointAtScreen(at);
-    QThread::msleep(100);
     screen_.clickHere();
     // Weston draws its pointer into the screen: parked in the corner, it hides no window.
     screen_.pointAtScreen(QPoint(0, 0));

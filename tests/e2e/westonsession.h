@@ -15,12 +15,20 @@ public:
     ~WestonSession();
 
     bool start();
+    // What a player's desktop must offer before the game may prefer one to the other: empty when a
+    // Wayland client reaches weston's socket and an X client Xwayland's display, else which does not.
+    QString unreachable();
 
     enum class Platform { Native, Default };
     // Natively, with the session's Wayland only, or as a player of a desktop that offers Xwayland too
     // starts it: with no QT_QPA_PLATFORM, or with the one given.
     bool startGame(const QString& program, Platform platform, const QByteArray& qpaPlatform = QByteArray());
-    QProcess& game() { return game_; }
+    // Reads the game's end as soon as it happens, with no event loop to deliver it.
+    bool gameRuns() { return game_.state() == QProcess::Running && !game_.waitForFinished(0); }
+    // How many times the game has sent the Wayland request so named ("get_toplevel", "set_maximized"),
+    // as its connection's trace tells, and the last line it wrote.
+    int requests(const QString& name);
+    QString lastWords();
 
     // The screen as weston shows it, and Xwayland's X display.
     QImage screenshot() { return screen_.screenshot(); }
@@ -37,4 +45,5 @@ private:
     QTemporaryDir runtime_;
     QTemporaryDir home_;
     QString socket_;
+    QString trace_;
 };
