@@ -46,15 +46,22 @@ bool WestonSession::start()
     return QFile::exists(runtime_.path() + QLatin1Char('/') + socket_);
 }
 
-QString WestonSession::unreachable()
+// What every client of this desktop finds: weston's socket and Xwayland's display.
+QProcessEnvironment WestonSession::clientEnvironment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
     environment.insert(QStringLiteral("WAYLAND_DISPLAY"), socket_);
     environment.insert(QStringLiteral("DISPLAY"), xwayland_.display());
-    const auto reaches = [&](const QString& client, const QStringList& arguments) {
+    return environment;
+}
+
+QString WestonSession::unreachable()
+{
+    const auto reaches = [this](const QString& client, const QStringList& arguments) {
         QProcess process;
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(clientEnvironment());
         process.start(client, arguments);
         // Weston starts Xwayland only when the first X client calls.
         return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
@@ -70,18 +77,14 @@ QString WestonSession::unreachable()
 bool WestonSession::startGame(const QString& program, Platform platform, const QByteArray& qpaPlatform)
 {
     QDir(home_.path()).mkpath(QStringLiteral(".config"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
+    QProcessEnvironment environment = clientEnvironment();
     environment.insert(QStringLiteral("HOME"), home_.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/.config"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
     environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
-    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), socket_);
-    if (platform == Platform::Native)
+    if (platform == Platform::Native) {
+        environment.remove(QStringLiteral("DISPLAY"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    else
-        environment.insert(QStringLiteral("DISPLAY"), xwayland_.display());
+    }
     if (!qpaPlatform.isEmpty())
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(qpaPlatform));
     // The trace of every Wayland message the game sends or receives, if it speaks Wayland at all.
@@ -93,21 +96,20 @@ bool WestonSession::startGame(const QString& program, Platform platform, const Q
     return game_.waitForStarted();
 }
 
-int WestonSession::requests(const QString& name)
+QString WestonSession::trace() const
 {
     QFile trace(trace_);
-    if (!trace.open(QIODevice::ReadOnly))
-        return 0;
-    const QRegularExpression sent(QStringLiteral("-> \\w+@\\d+\\.%1\\(").arg(name));
-    return int(QString::fromUtf8(trace.readAll()).count(sent));
+    return trace.open(QIODevice::ReadOnly) ? QString::fromUtf8(trace.readAll()) : QString();
 }
 
-QString WestonSession::lastWords()
+int WestonSession::requests(const QString& name) const
 {
-    QFile trace(trace_);
-    if (!trace.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(trace.readAll()).trimmed().section(QLatin1Char('\n'), -1);
+    return int(trace().count(QRegularExpression(QStringLiteral("-> \\w+@\\d+\\.%1\\(").arg(name))));
+}
+
+QString WestonSession::lastWords() const
+{
+    return trace().trimmed().section(QLatin1Char('\n'), -1);
 }
 
 // A move of the pointer in weston's own window moves weston's pointer by as much: brought to the

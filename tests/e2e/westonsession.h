@@ -27,8 +27,8 @@ public:
     bool gameRuns() { return game_.state() == QProcess::Running && !game_.waitForFinished(0); }
     // How many times the game has sent the Wayland request so named ("get_toplevel", "set_maximized"),
     // as its connection's trace tells, and the last line it wrote.
-    int requests(const QString& name);
-    QString lastWords();
+    int requests(const QString& name) const;
+    QString lastWords() const;
 
     // The screen as weston shows it, and Xwayland's X display.
     QImage screenshot() { return screen_.screenshot(); }
@@ -38,6 +38,9 @@ public:
     void click(QPoint at);
 
 private:
+    QProcessEnvironment clientEnvironment() const;
+    QString trace() const; // what the game wrote to its standard error
+
     X11Session screen_;
     X11Session xwayland_;
     QProcess weston_;
