@@ -44,7 +44,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-
     // The board area and the panels beside it, as the rules paint them.
     int areaWidth() const override;
     int areaHeight() const override;

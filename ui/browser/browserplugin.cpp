@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QOpenGLContext>
 
-
 // Qt's own setter for the OpenGL context that every other context of the application shares.
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 

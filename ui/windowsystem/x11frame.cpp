@@ -37,7 +37,7 @@ xcb_atom_t frameExtentsAtom(xcb_connection_t* connection)
     return atom;
 }
 
-// The frame as the window manager records it, in device pixels.  Any X client may
+// The frame as the window manager records it, in device pixels. Any X client may
 // write the record, so a frame that leaves no room for the window on its screen is no frame.
 std::optional<QMargins> recordedFrame(xcb_connection_t* connection, const QWidget* window)
 {
