@@ -74,8 +74,10 @@ public:
     void setFrameExtents(const QString& window, const QString& extents);
 
     QImage screenshot(const QString& window = QStringLiteral("root"));
-    // The window's client area as the screen shows it, once the condition holds of it (or the last one).
-    QImage shotOf(const QString& window, const std::function<bool(const QImage&)>& shown, int milliseconds = 10000);
+    // The window's client area as the screen shows it, once the condition holds of it (or the last one);
+    // with no condition, as it shows now.
+    QImage shotOf(const QString& window, const std::function<bool(const QImage&)>& shown = {},
+                  int milliseconds = 10000);
 
     QProcess& game() { return game_; }
     QString settingsDir() const { return home_.path() + QStringLiteral("/.config"); }
