@@ -38,5 +38,5 @@ inline std::optional<BrowserArrangement> arrangeBrowser(float w, float h)
 // The window's outer size; until the window is on the screen with its frame, that is its inner size.
 inline QSizeF outerSizeInTwips(const QWidget* window)
 {
-    return QSizeF(window->size().grownBy(windowFrame(window))) * kTwipsPerPixel;
+    return QSizeF(window->size().grownBy(windowFrame(window).value_or(QMargins()))) * kTwipsPerPixel;
 }

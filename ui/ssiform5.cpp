@@ -50,7 +50,7 @@ ssiForm5::ssiForm5()
 
     Text1->setFocus();
     placement::systemDefault(this);
-    watchFrame(this, [this] { ArrangeHelpWindow(); });
+    watchFrame(this, this, [this] { ArrangeHelpWindow(); });
     ArrangeHelpWindow();
 }
 

@@ -36,7 +36,7 @@ ssiForm2::ssiForm2()
     connect(Command1, &QPushButton::clicked, this, &ssiForm2::Command1_Click);
 
     placement::centreOnScreen(this);
-    watchFrame(this, [this] { ArrangeBrowserWindow(); });
+    watchFrame(this, this, [this] { ArrangeBrowserWindow(); });
     ArrangeBrowserWindow();
 }
 

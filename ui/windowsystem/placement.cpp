@@ -44,9 +44,10 @@ QPoint clientInside(QRect framed, const QRect& area, const QMargins& frame)
 }
 
 // A window manager frames a window only once it is on the screen. So the window is first placed, as it is
-// shown, as if it had no frame, then put right as soon as its frame is known, which is by its first paint
-// at the latest. Where it stands is judged by what the window system reports afterwards, never by the
-// geometry that Qt reports from inside a request.
+// shown, as if it had no frame, then put right as soon as its frame is known: once the window manager has
+// recorded the frame it made, or where none records frames, by the window's first paint at the latest.
+// Where it stands is judged by what the window system reports afterwards, never by the geometry that Qt
+// reports from inside a request.
 class FramedPlacement : public QObject {
 public:
     using Place = std::function<Request(const QRect& area, const QMargins& frame)>;
@@ -55,6 +56,10 @@ public:
         : QObject(window), window_(window), place_(std::move(place))
     {
         window->installEventFilter(this);
+        watchFrame(window, this, [this] {
+            if (asked_)
+                placeInFrame();
+        });
     }
 
 protected:
@@ -70,7 +75,8 @@ protected:
                     finish();
             }
         } else if (event->type() == QEvent::Move || (event->type() == QEvent::Paint && !framed_)) {
-            placeInFrame(event->type() == QEvent::Paint);
+            painted_ = painted_ || event->type() == QEvent::Paint;
+            placeInFrame();
         }
         return false;
     }
@@ -101,17 +107,19 @@ private:
     // Once the frame is known, each request is judged by the move that the window manager answers it
     // with. A request for exactly where the window belongs needs no answer: a window manager puts the
     // client area where it is asked, or the frame, and then the window is where it belongs already.
-    void placeInFrame(bool painted)
+    void placeInFrame()
     {
-        const QMargins frame = windowFrame(window_);
-        if (frame.isNull()) {
-            // On the screen and still without a frame: no window manager frames it.
-            if (painted)
+        const std::optional<QMargins> frame = windowFrame(window_);
+        if (!frame)
+            return;
+        if (frame->isNull()) {
+            // Painted on the screen and still without a frame: no window manager frames it.
+            if (painted_)
                 finish();
             return;
         }
         framed_ = true;
-        Request wanted = place_(area(), frame);
+        Request wanted = place_(area(), *frame);
         const QRect client = window_->geometry();
         if (holds(client, wanted) || ++requests_ > kMaxRequests) {
             finish();
@@ -135,6 +143,7 @@ private:
     Place place_;
     std::optional<Request> asked_;
     bool framed_ = false;
+    bool painted_ = false;
     bool requesting_ = false;
     int requests_ = 0;
 };

@@ -4,13 +4,17 @@
 #include <QMargins>
 
 #include <functional>
+#include <optional>
 
+class QObject;
 class QWidget;
 
-// The frame as it stands now, in device-independent pixels; none before the window is framed.
-QMargins windowFrame(const QWidget* window);
+// The frame as it stands now, in device-independent pixels: none before the window is framed, and not
+// known while the window manager is still putting it around the window.
+std::optional<QMargins> windowFrame(const QWidget* window);
 
-// Calls back whenever the window manager changes the frame. Under X11 it may do so just after it has
-// resized the window, once the window has fitted its controls to the outer size it knew; elsewhere Qt
-// draws the frame itself, always knows it, and nothing is called.
-void watchFrame(QWidget* window, std::function<void()> changed);
+// Calls back whenever the window manager changes the frame, for as long as the watcher lives. Under X11 it
+// may do so after the window is on the screen, or just after it has resized the window, once the window
+// has fitted its controls to the outer size it knew; elsewhere Qt draws the frame itself, always knows it,
+// and nothing is called.
+void watchFrame(QWidget* window, QObject* watcher, std::function<void()> changed);

@@ -7,7 +7,9 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <cstdlib>
 #include <memory>
 #include <utility>
@@ -23,30 +25,58 @@ xcb_connection_t* x11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-// The window manager records the frame it draws around a window in this property of the window. Its name
-// is looked up once: the game has one connection to the X server for its whole life.
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
+{
+    const XcbReply<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, uint16_t(std::strlen(name)), name), nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// The window manager records the frame it draws around a window in this property of the window, and names
+// it among the properties it supports, in this one of the root window. The names are looked up once: the
+// game has one connection to the X server for its whole life.
 xcb_atom_t frameExtentsAtom(xcb_connection_t* connection)
 {
-    static const xcb_atom_t atom = [connection] {
-        const char name[] = "_NET_FRAME_EXTENTS";
-        const XcbReply<xcb_intern_atom_reply_t> reply(
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, sizeof name - 1, name), nullptr),
-            &std::free);
-        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    }();
+    static const xcb_atom_t atom = internAtom(connection, "_NET_FRAME_EXTENTS");
     return atom;
+}
+
+xcb_atom_t supportedAtom(xcb_connection_t* connection)
+{
+    static const xcb_atom_t atom = internAtom(connection, "_NET_SUPPORTED");
+    return atom;
+}
+
+using PropertyReply = XcbReply<xcb_get_property_reply_t>;
+
+PropertyReply property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type, uint32_t length)
+{
+    return PropertyReply(xcb_get_property_reply(connection, xcb_get_property(connection, false, window, name, type, 0, length),
+                                                nullptr),
+                         &std::free);
+}
+
+// Whether the window manager names the frame record among the properties it supports: one that does
+// records every window's frame once it has framed the window.
+bool framesRecorded(xcb_connection_t* connection)
+{
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const PropertyReply supported = property(connection, root, supportedAtom(connection), XCB_ATOM_ATOM, 4096);
+    if (!supported || supported->format != 32)
+        return false;
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(supported.get()));
+    const auto* end = atoms + xcb_get_property_value_length(supported.get()) / 4;
+    return std::find(atoms, end, frameExtentsAtom(connection)) != end;
 }
 
 // The frame as the window manager records it, in device pixels. Any X client may
 // write the record, so a frame that leaves no room for the window on its screen is no frame.
-std::optional<QMargins> recordedFrame(xcb_connection_t* connection, const QWidget* window)
+std::optional<QMargins> soundFrame(const xcb_get_property_reply_t& reply, const QWidget* window)
 {
-    const xcb_get_property_cookie_t cookie = xcb_get_property(
-        connection, false, xcb_window_t(window->internalWinId()), frameExtentsAtom(connection), XCB_ATOM_CARDINAL, 0, 4);
-    const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr), &std::free);
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+    if (reply.format != 32 || xcb_get_property_value_length(&reply) != 16)
         return std::nullopt;
-    const auto* extents = static_cast<const quint32*>(xcb_get_property_value(reply.get()));
+    const auto* extents = static_cast<const quint32*>(xcb_get_property_value(&reply));
     const QSize screen = window->screen()->geometry().size() * window->devicePixelRatioF();
     if (quint64(extents[0]) + extents[1] >= quint64(screen.width()) || quint64(extents[2]) + extents[3] >= quint64(screen.height()))
         return std::nullopt;
@@ -55,8 +85,8 @@ std::optional<QMargins> recordedFrame(xcb_connection_t* connection, const QWidge
 
 class FrameWatch : public QObject, public QAbstractNativeEventFilter {
 public:
-    FrameWatch(QWidget* window, std::function<void()> changed, xcb_atom_t frameExtents)
-        : QObject(window), window_(window), changed_(std::move(changed)), frameExtents_(frameExtents)
+    FrameWatch(QWidget* window, QObject* watcher, std::function<void()> changed, xcb_atom_t frameExtents)
+        : QObject(watcher), window_(window), changed_(std::move(changed)), frameExtents_(frameExtents)
     {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
@@ -84,19 +114,28 @@ private:
 
 } // namespace
 
-std::optional<QMargins> x11Frame(const QWidget* window)
+X11Frame x11Frame(const QWidget* window)
 {
     xcb_connection_t* connection = x11Connection();
-    const auto recorded = connection && window->internalWinId() ? recordedFrame(connection, window) : std::nullopt;
-    if (!recorded)
-        return std::nullopt;
+    if (!connection || !window->internalWinId())
+        return X11Frame{};
+    const PropertyReply record =
+        property(connection, xcb_window_t(window->internalWinId()), frameExtentsAtom(connection), XCB_ATOM_CARDINAL, 4);
+    if (!record)
+        return X11Frame{};
+    if (record->type == XCB_ATOM_NONE)
+        return X11Frame{framesRecorded(connection), std::nullopt};
+    const std::optional<QMargins> device = soundFrame(*record, window);
+    if (!device)
+        return X11Frame{};
     const qreal ratio = window->devicePixelRatioF();
-    const auto pixels = [ratio](int device) { return int(std::lround(device / ratio)); };
-    return QMargins(pixels(recorded->left()), pixels(recorded->top()), pixels(recorded->right()), pixels(recorded->bottom()));
+    const auto pixels = [ratio](int value) { return int(std::lround(value / ratio)); };
+    return X11Frame{false, QMargins(pixels(device->left()), pixels(device->top()), pixels(device->right()),
+                                    pixels(device->bottom()))};
 }
 
-void watchX11Frame(QWidget* window, std::function<void()> changed)
+void watchX11Frame(QWidget* window, QObject* watcher, std::function<void()> changed)
 {
     if (xcb_connection_t* connection = x11Connection())
-        new FrameWatch(window, std::move(changed), frameExtentsAtom(connection));
+        new FrameWatch(window, watcher, std::move(changed), frameExtentsAtom(connection));
 }

@@ -7,10 +7,18 @@
 #include <functional>
 #include <optional>
 
+class QObject;
 class QWidget;
 
-// The frame in device-independent pixels; none where the window has no sound record of one.
-std::optional<QMargins> x11Frame(const QWidget* window);
+struct X11Frame {
+    // The window manager records the frames it draws and has not yet recorded this window's: it does once
+    // it has framed the window.
+    bool awaited = false;
+    // The frame in device-independent pixels, where the window has a sound record of one.
+    std::optional<QMargins> recorded;
+};
 
-// Calls back whenever the window manager changes the record.
-void watchX11Frame(QWidget* window, std::function<void()> changed);
+X11Frame x11Frame(const QWidget* window);
+
+// Calls back whenever the window manager changes the record, for as long as the watcher lives.
+void watchX11Frame(QWidget* window, QObject* watcher, std::function<void()> changed);
