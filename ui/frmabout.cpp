@@ -6,6 +6,7 @@
 #include "placement.h"
 #include "studio.h"
 #include "twips.h"
+#include "waiting.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -56,6 +57,7 @@ frmAbout::frmAbout(QWidget* mainWindow)
     // Not centred: the box's client area opens at one place, measured from the top-left corner of the screen.
     const QRect client = rectFromTwips(2340, 1935, 5730, 2565);
     makeFixed(this, Qt::Dialog, client.size());
+    belongsTo(this, mainWindow);
     placement::clientAt(this, client.topLeft());
     cmdOK->setFocus();
 }

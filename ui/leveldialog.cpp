@@ -5,6 +5,7 @@
 #include "look.h"
 #include "placement.h"
 #include "twips.h"
+#include "waiting.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -56,6 +57,7 @@ LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
     connect(Command1, &QPushButton::clicked, this, &LevelDialog::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &LevelDialog::Command2_Click);
 
+    belongsTo(this, mainWindow);
     placement::centreOnScreen(this);
     Form_Load();
 }

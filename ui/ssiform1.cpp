@@ -10,7 +10,6 @@
 #include "placement.h"
 #include "ssiform5.h"
 #include "twips.h"
-#include "waiting.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -151,7 +150,7 @@ void ssiForm1::Command7_Click()
 void ssiForm1::Command8_Click()
 {
     setEnabled(false);
-    keepWithinReach(this, openWindow<frmAbout>(QStringLiteral("frmAbout"), this, this));
+    openWindow<frmAbout>(QStringLiteral("frmAbout"), this, this);
 }
 
 void ssiForm1::Command9_Click()
@@ -168,13 +167,13 @@ void ssiForm1::Command10_Click()
 void ssiForm1::Command11_Click()
 {
     setEnabled(false);
-    keepWithinReach(this, openWindow<LevelDialog>(kSizeDialog.name, this, kSizeDialog, this));
+    openWindow<LevelDialog>(kSizeDialog.name, this, kSizeDialog, this);
 }
 
 void ssiForm1::Command12_Click()
 {
     setEnabled(false);
-    keepWithinReach(this, openWindow<LevelDialog>(kDifficultyDialog.name, this, kDifficultyDialog, this));
+    openWindow<LevelDialog>(kDifficultyDialog.name, this, kDifficultyDialog, this);
 }
 
 void ssiForm1::Command13_Click()

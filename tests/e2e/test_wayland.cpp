@@ -140,6 +140,9 @@ private slots:
         weston_->click(main->topLeft() + inButton(4920, 3840)); // "О программе"
         std::optional<QRect> about = awaitWindow(findAboutBox);
         QVERIFY(about);
+        // It belongs to the main window, whose window was made just before its own.
+        const QStringList made = weston_->sent(QStringLiteral("get_toplevel"));
+        QCOMPARE(weston_->sent(QStringLiteral("set_parent")), QStringList{made.value(made.size() - 2).section(QLatin1Char(' '), -1)});
         pressBothBoxes(findAboutBox, *about);
         if (QTest::currentTestFailed())
             return;

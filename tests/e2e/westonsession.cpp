@@ -102,9 +102,13 @@ QString WestonSession::trace() const
     return trace.open(QIODevice::ReadOnly) ? QString::fromUtf8(trace.readAll()) : QString();
 }
 
-int WestonSession::requests(const QString& name) const
+QStringList WestonSession::sent(const QString& name) const
 {
-    return int(trace().count(QRegularExpression(QStringLiteral("-> \\w+@\\d+\\.%1\\(").arg(name))));
+    QStringList arguments;
+    const QRegularExpression request(QStringLiteral("-> \\w+@\\d+\\.%1\\((.*)\\)").arg(name));
+    for (auto match = request.globalMatch(trace()); match.hasNext();)
+        arguments << match.next().captured(1);
+    return arguments;
 }
 
 QString WestonSession::lastWords() const

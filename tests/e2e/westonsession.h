@@ -25,9 +25,10 @@ public:
     bool startGame(const QString& program, Platform platform, const QByteArray& qpaPlatform = QByteArray());
     // Reads the game's end as soon as it happens, with no event loop to deliver it.
     bool gameRuns() { return game_.state() == QProcess::Running && !game_.waitForFinished(0); }
-    // How many times the game has sent the Wayland request so named ("get_toplevel", "set_maximized"),
-    // as its connection's trace tells, and the last line it wrote.
-    int requests(const QString& name) const;
+    // The arguments of each Wayland request so named ("get_toplevel", "set_maximized") that the game has
+    // sent, as its connection's trace tells, and the last line it wrote.
+    QStringList sent(const QString& name) const;
+    int requests(const QString& name) const { return int(sent(name).size()); }
     QString lastWords() const;
 
     // The screen as weston shows it, and Xwayland's X display.

@@ -209,6 +209,11 @@ QString X11Session::title(const QString& window)
                                                     QStringLiteral("_NET_WM_NAME")}));
 }
 
+QString X11Session::transientFor(const QString& window)
+{
+    return windowIn({QStringLiteral("-id"), window, QStringLiteral("WM_TRANSIENT_FOR")});
+}
+
 QRect X11Session::clientArea(const QString& window)
 {
     QRect area;
@@ -255,8 +260,12 @@ QStringList X11Session::stacking()
 
 QString X11Session::activeWindow()
 {
-    const QString line = run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("-notype"),
-                                                       QStringLiteral("_NET_ACTIVE_WINDOW")});
+    return windowIn({QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
+}
+
+QString X11Session::windowIn(const QStringList& property)
+{
+    const QString line = run(QStringLiteral("xprop"), QStringList{QStringLiteral("-notype")} + property);
     const QRegularExpressionMatch id = QRegularExpression(QStringLiteral("0x[0-9a-f]+")).match(line);
     return id.hasMatch() ? QString::number(id.captured().toULongLong(nullptr, 16)) : QString();
 }

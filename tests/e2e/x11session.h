@@ -48,6 +48,7 @@ public:
 
     // What the window manager and a task bar see of a window.
     QString title(const QString& window);   // _NET_WM_NAME
+    QString transientFor(const QString& window); // WM_TRANSIENT_FOR
     QRect clientArea(const QString& window); // on the screen
     QMargins frameExtents(const QString& window);
     QRect frame(const QString& window) { return clientArea(window).marginsAdded(frameExtents(window)); }
@@ -86,6 +87,8 @@ private:
     QString run(const QString& program, const QStringList& arguments);
     QProcessEnvironment environment() const;
     QString hexId(const QString& window);
+    // The window that a property names, read with xprop's arguments: the window (or -root) and the property.
+    QString windowIn(const QStringList& property);
 
     QProcess xvfb_;
     QProcess bus_;

@@ -1,5 +1,6 @@
 #include "fixedwindow.h"
 
+#include "openwindow.h"
 #include "platform.h"
 
 #include <QEvent>
@@ -33,7 +34,7 @@ protected:
                 if ((state == Qt::WindowMaximized || state == Qt::WindowMinimized) && !trying_) {
                     trying_ = true;
                     // Not while the title bar is still handling the click.
-                    QTimer::singleShot(0, this, &ShownAfresh::showAfresh);
+                    QTimer::singleShot(0, this, [this] { showAfresh(window_, Qt::WindowMinimized | Qt::WindowMaximized); });
                 }
             });
         }
@@ -43,13 +44,6 @@ protected:
     }
 
 private:
-    void showAfresh()
-    {
-        window_->hide();
-        window_->windowHandle()->setWindowStates(Qt::WindowNoState);
-        window_->show();
-    }
-
     QWidget* window_;
     bool watched_ = false;
     bool trying_ = false;

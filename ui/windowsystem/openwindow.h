@@ -20,15 +20,22 @@ Window* findOpenWindow(const QString& name)
     return nullptr;
 }
 
+// Shows the window anew, as it was but for the given states: hidden and shown again, it is a new window to
+// the window system, which puts it in front of the others even where it acts on no program's request to.
+inline void showAfresh(QWidget* window, Qt::WindowStates without = Qt::WindowMinimized)
+{
+    window->hide();
+    window->setWindowState(window->windowState() & ~without);
+    window->windowHandle()->setWindowStates(window->windowHandle()->windowStates() & ~without);
+    window->show();
+}
+
 // Shows a window in front of the others. A minimised one is shown afresh: native Wayland has no other way
 // to bring it back, and under X11 it comes back the same.
 inline void bringToFront(QWidget* window)
 {
-    if (QWindow* handle = window->windowHandle(); handle && (handle->windowStates() & Qt::WindowMinimized)) {
-        window->hide();
-        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-        handle->setWindowStates(handle->windowStates() & ~Qt::WindowMinimized);
-    }
+    if (QWindow* handle = window->windowHandle(); handle && (handle->windowStates() & Qt::WindowMinimized))
+        showAfresh(window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -5,41 +5,59 @@
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
-class WithinReach : public QObject {
+// Every window manager activates the waiting window that the player clicks or picks in a task bar, and a
+// tiling compositor (sway) also raises it above its dialog: it keeps a dialog above no window, and acts on
+// no program's own request to raise or activate one. Only a dialog shown afresh comes back in front there;
+// elsewhere, where the dialog stayed in front, that gives it back the keyboard. A window manager may also
+// minimise the dialog on its own (xfwm4), and a task bar may list no dialog: it comes back at once.
+class InFront : public QObject {
 public:
-    WithinReach(QWidget* waiting, QWidget* awaited)
-        : QObject(awaited), waiting_(waiting), awaited_(awaited)
+    InFront(QWidget* dialog, QWidget* waiting)
+        : QObject(dialog), dialog_(dialog), waiting_(waiting)
     {
+        dialog->installEventFilter(this);
         waiting->installEventFilter(this);
-        awaited->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == waiting_ && event->type() == QEvent::ActivationChange && waiting_->isActiveWindow()
-            && !waiting_->isEnabled())
-            bringToFront(awaited_);
-        if (watched == awaited_ && event->type() == QEvent::WindowStateChange && awaited_->isMinimized() && waiting_
-            && !waiting_->isMinimized())
+        const bool activated = watched == waiting_ && event->type() == QEvent::ActivationChange;
+        const bool minimised = watched == dialog_ && event->type() == QEvent::WindowStateChange && dialog_->isMinimized();
+        // Not while the window system is still handing the activation or the minimising over.
+        if ((activated || minimised) && waits())
             QMetaObject::invokeMethod(this, [this] {
-                if (waiting_ && !waiting_->isMinimized())
-                    bringToFront(awaited_);
+                if (!waits())
+                    return;
+                showAfresh(dialog_);
+                bringToFront(dialog_);
             }, Qt::QueuedConnection);
         return false;
     }
 
 private:
+    // The waiting window is on view, and either active or without its dialog on view.
+    bool waits() const
+    {
+        return waiting_ && !waiting_->isEnabled() && !waiting_->isMinimized()
+            && (waiting_->isActiveWindow() || dialog_->isMinimized());
+    }
+
+    QWidget* dialog_;
     QPointer<QWidget> waiting_;
-    QWidget* awaited_;
 };
 
 } // namespace
 
-void keepWithinReach(QWidget* waiting, QWidget* awaited)
+void belongsTo(QWidget* dialog, QWidget* waiting)
 {
-    new WithinReach(waiting, awaited);
+    // The window system's windows exist from here on; the waiting window is on the screen already.
+    dialog->winId();
+    waiting->winId();
+    dialog->windowHandle()->setTransientParent(waiting->windowHandle());
+    new InFront(dialog, waiting);
 }

@@ -1,10 +1,10 @@
-// A window that waits, disabled, for a dialog or an About box keeps that window within the player's reach.
+// A window that waits, disabled, for a dialog or an About box: the dialog belongs to it and stays in front.
 #pragma once
 
 class QWidget;
 
-// A window manager raises and focuses the window that the player clicks or picks in a task bar, whether it
-// takes input or not: the awaited window comes back in front of it. Minimised on its own, the awaited
-// window would leave nothing on view but a window that takes no input, and a task bar may list no dialog:
-// it comes back at once. When both are minimised, the waiting window brings it back as it is restored.
-void keepWithinReach(QWidget* waiting, QWidget* awaited);
+// The dialog declares the waiting window as the window it belongs to (its transient parent), so that every
+// window manager that keeps a dialog above its window does so by its own rules. Where the player still
+// brings the waiting window to the front, the dialog comes back in front of it. Called before the dialog
+// is first shown.
+void belongsTo(QWidget* dialog, QWidget* waiting);
