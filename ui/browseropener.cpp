@@ -6,10 +6,35 @@
 #include "platform.h"
 
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPluginLoader>
 #include <QTimer>
 
 namespace {
+
+// The web engine, loaded once the game runs, and the shared OpenGL context that the browser module sets up
+// only then, each print a warning meant for programs that load it by mistake: the game loads it late on
+// purpose, and the player's terminal is spared them, and the engine's report of its graphics set-up, which
+// QT_LOGGING_RULES can still ask for. Every other message passes.
+class QuietStart {
+public:
+    QuietStart()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+        previous_ = qInstallMessageHandler(&pass);
+    }
+    ~QuietStart() { qInstallMessageHandler(previous_); }
+
+private:
+    static void pass(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (!message.startsWith(QLatin1String("Qt WebEngine seems to be initialized from a plugin"))
+            && !message.startsWith(QLatin1String("Attribute Qt::AA_ShareOpenGLContexts must be set before")))
+            previous_(type, context, message);
+    }
+
+    static inline QtMessageHandler previous_ = nullptr;
+};
 
 BrowserModule* loadBrowserModule()
 {
@@ -37,7 +62,7 @@ void openBrowserWindow(const QWidget* opener)
     if (runsAsSuperuser() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"), opener,
                                        QStringLiteral("Встроенный браузер не запускается от имени администратора (root)."));
-    else if (BrowserModule* module = loadBrowserModule())
+    else if (QuietStart quiet; BrowserModule* module = loadBrowserModule())
         module->openBrowserWindow(opener);
     else
         openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"), opener, QStringLiteral("Встроенный браузер недоступен."));
