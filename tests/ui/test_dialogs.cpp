@@ -1,8 +1,10 @@
 // The size and difficulty dialogs: what they show, what they store, and the main window waiting for them.
 #include "leveldialog.h"
+#include "platform.h"
 #include "playedwindow.h"
 #include "temporarysettings.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
@@ -289,18 +291,39 @@ private slots:
         QCOMPARE(w.game().board.cvet, 7);
     }
 
-    void aStoreThatCannotBeWrittenSaysSoAndKeepsTheDialog()
+    // A store that cannot be written says so and keeps the dialog, and leaves nothing behind: once it may be
+    // written again, it holds and shows what it held. Only an ordinary user meets a read-only store
+    // (test_dialogs_as_user runs this as one).
+    void aRefusedSaveSaysSoAndLeavesNothingBehind_data()
     {
-        // A settings directory that is a plain file cannot be written, not even by root.
-        QTemporaryDir dir;
-        QFile blocker(dir.path() + QStringLiteral("/file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("a plain file where the directory goes") << "file";
+        QTest::newRow("a lock that cannot be taken") << "lock";
+        QTest::newRow("a read-only directory and file") << "read-only";
+    }
 
+    void aRefusedSaveSaysSoAndLeavesNothingBehind()
+    {
+        QFETCH(QString, refusal);
+        if (refusal == "read-only" && runsAsSuperuser())
+            QSKIP("the superuser may write any file");
+        settings_->set("Action2", "3");
+        const QString dir = QFileInfo(settings_->filePath()).absolutePath();
+        const auto everyone = [](bool write) {
+            return QFileDevice::ReadOwner | QFileDevice::ExeOwner | (write ? QFileDevice::WriteOwner : QFileDevice::Permissions());
+        };
+        const auto refuse = [&](bool refused) {
+            if (refusal == "file")
+                QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, refused ? settings_->filePath() : dir);
+            else if (refusal == "lock")
+                refused ? QDir(dir).mkdir("igra.conf.lock") : QDir(dir).rmdir("igra.conf.lock");
+            else
+                QFile::setPermissions(settings_->filePath(), everyone(!refused)), QFile::setPermissions(dir, everyone(!refused));
+        };
+        refuse(true);
         PlayedWindow w;
         LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
-        choose(dialog, 2);
+        choose(dialog, 1);
         QString shown;
         QTimer::singleShot(0, [&shown] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -315,6 +338,14 @@ private slots:
         click(dialog, "Command2");
         QTRY_VERIFY(!findOpenWindow<LevelDialog>("ssiForm3"));
         QVERIFY(w.form->isEnabled());
+
+        refuse(false);
+        LevelDialog* again = w.open<LevelDialog>("Command11", "ssiForm3");
+        QCOMPARE(selected(again), 3);
+        click(again, "Command2");
+        QFile file(settings_->filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.readAll().contains("Action2=3"), qPrintable(refusal));
     }
 
     void theWaitingMainWindowTakesNoInput()
