@@ -7,6 +7,7 @@
 #include "frmabout.h"
 #include "leveldialog.h"
 #include "placement.h"
+#include "platform.h"
 #include "playedwindow.h"
 #include "ssiform5.h"
 #include "temporarysettings.h"
@@ -136,6 +137,21 @@ private slots:
         QVERIFY(browser);
         checkWithin(browser, "small");
         browser->close();
+    }
+
+    // Where the session offers an X server the game chooses it, unless the player names a platform, here
+    // on the command line.
+    void aPlatformThePlayerNamesOnTheCommandLineWins()
+    {
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        qunsetenv("QT_QPA_PLATFORM");
+        qputenv("DISPLAY", ":0");
+        char game[] = "igra", option[] = "-platform", offscreen[] = "offscreen";
+        char* named[] = {game, option, offscreen};
+        PlatformArguments gameChooses(1, named), playerNamed(3, named);
+        qputenv("QT_QPA_PLATFORM", platform);
+        QCOMPARE(QByteArrayList(gameChooses.values(), gameChooses.values() + gameChooses.count()), QByteArrayList({"igra", "-platform", "xcb;wayland"}));
+        QCOMPARE(playerNamed.count(), 3);
     }
 
     void aWindowManagerThatPutsTheFrameWhereAskedStillCentresTheWindow()
