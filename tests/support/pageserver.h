@@ -20,6 +20,9 @@ public:
         });
     }
 
+    // Every address the engine asked for, whatever its host.
+    QList<QUrl> asked;
+
     // For the web engine, before it starts.
     QByteArray proxyFlag() const { return "--proxy-server=http://127.0.0.1:" + QByteArray::number(serverPort()); }
 
@@ -29,7 +32,8 @@ private:
         if (!socket->canReadLine())
             return;
         // Asked as a proxy, for the whole address.
-        const QByteArray path = QUrl::fromEncoded(socket->readLine().split(' ').value(1)).path().toUtf8();
+        asked << QUrl::fromEncoded(socket->readLine().split(' ').value(1));
+        const QByteArray path = asked.last().path().toUtf8();
         const bool known = pages_.contains(path);
         const QByteArray body = pages_.value(path, "<html><body>no such page</body></html>");
         socket->write((known ? "HTTP/1.0 200 OK\r\n" : "HTTP/1.0 404 Not Found\r\n")

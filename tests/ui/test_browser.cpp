@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <optional>
 
@@ -65,13 +66,15 @@ QString shownTitle()
     return child(browserWindow(), "WebBrowser1")->property("title").toString();
 }
 
-// The studio's front page: four links, one under the other, each a band 60 pixels high.
+// The studio's front page: six links, one under the other, each a band 60 pixels high.
 const QByteArray kFrontPage =
     "<html><head><title>studio</title></head><body style='margin: 0'>"
     "<a href='http://www.virdon.example/inside' style='display: block; height: 60px'>inside</a>"
     "<a href='http://elsewhere.example/page' style='display: block; height: 60px'>elsewhere</a>"
     "<a href='file:///etc/hostname' style='display: block; height: 60px'>a file</a>"
     "<a href='gopher://www.virdon.example/' style='display: block; height: 60px'>another scheme</a>"
+    "<a href='http://evilwww.virdon.example/' style='display: block; height: 60px'>a look-alike</a>"
+    "<a href='http://www.virdon.example.evil.example/' style='display: block; height: 60px'>another</a>"
     "</body></html>";
 
 // A click on the link in the given band of the page.
@@ -132,7 +135,15 @@ private:
     TemporarySettings settings_;
     PageServer studio_{{{"/", kFrontPage},
                         {"/inside", "<html><head><title>inside</title></head><body>inside</body></html>"},
-                        {"/alert", "<html><body><script>alert('<b>a page</b> speaks')</script></body></html>"}}};
+                        {"/alert", "<html><body><script>alert('<b>a page</b> speaks')</script></body></html>"},
+                        {"/timed", "<html><body><script>var i = 0; setInterval(() => { document.title = i; "
+                                   "location.href = 'http://elsewhere.example/n' + i++; }, 100)</script></body></html>"},
+                        {"/others", "<html><body><img src='http://other.example/picture.png' onerror=\"fetch("
+                                    "'http://other.example/data').finally(() => document.title = 'fetched')\"></body></html>"},
+                        {"/files", "<html><head><title>files</title></head><body style='margin: 0'><input type='file' onclick=\"setTimeout(() => "
+                                   "document.title = 'asked', 500)\" style='display: block; width: 100%; height: 60px'>"
+                                   "</body></html>"},
+                        {"/alerts", "<html><body><script>for (;;) alert('again')</script></body></html>"}}};
     // Where the engine would keep its data and its cache.
     QTemporaryDir data_;
     QTemporaryDir cache_;
@@ -165,6 +176,8 @@ private slots:
         QTRY_VERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(browserWindow());
         QVERIFY(webEngineMapped());
+        // The programs the game starts get the environment as the player had it, not the engine's additions.
+        QVERIFY(!qEnvironmentVariableIsSet("force_s3tc_enable"));
         QTRY_VERIFY_WITH_TIMEOUT(atTheStudio(), 20000);
         QVERIFY(w.form->isEnabled());
         QVERIFY(!browserWindow()->parentWidget());
@@ -278,14 +291,19 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("studio"), 20000);
         Addresses shown;
         connect(child(browserWindow(), "WebBrowser1"), SIGNAL(urlChanged(QUrl)), &shown, SLOT(open(QUrl)));
-        clickLink(1);
-        QTRY_COMPARE_WITH_TIMEOUT(desktop.list, QList<QUrl>({QUrl("http://elsewhere.example/page")}), 20000);
+        const QList<QUrl> elsewhere = {QUrl("http://elsewhere.example/page"), QUrl("http://evilwww.virdon.example/"),
+                                       QUrl("http://www.virdon.example.evil.example/")};
+        for (const int band : {1, 4, 5}) {
+            const qsizetype before = desktop.list.size();
+            clickLink(band);
+            QTRY_COMPARE_WITH_TIMEOUT(desktop.list, elsewhere.mid(0, before + 1), 20000);
+        }
         clickLink(2);
         clickLink(3);
         clickLink(0);
         QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("inside"), 20000);
         QCOMPARE(shown.list, QList<QUrl>({kInside}));
-        QCOMPARE(desktop.list, QList<QUrl>({QUrl("http://elsewhere.example/page")}));
+        QCOMPARE(desktop.list, elsewhere);
         for (const QTemporaryDir* dir : {&data_, &cache_})
             QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
         for (const char* scheme : {"http", "https", "file", "gopher"})
@@ -307,8 +325,7 @@ private slots:
                 if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible()) {
                     whileShown.stop();
                     text = box->text();
-                    waitsAlone = box->windowModality() == Qt::WindowModal && box->parentWidget() == window
-                        && box->textFormat() == Qt::PlainText;
+                    waitsAlone = !window->isEnabled() && box->textFormat() == Qt::PlainText;
                     w.newGame();
                     box->accept();
                 }
@@ -317,6 +334,69 @@ private slots:
         child(window, "WebBrowser1")->setProperty("url", QUrl("http://www.virdon.example/alert"));
         QTRY_COMPARE_WITH_TIMEOUT(text, QString("<b>a page</b> speaks"), 20000);
         QVERIFY(waitsAlone);
+        QCOMPARE(w.game().board.gorkor, 12);
+    }
+
+    // A page reaches nothing beyond its window: its scripts give the desktop's browser an address only
+    // for the player's press, one for each; it asks no other host for anything and no file of the player's;
+    // and however often it speaks, the close box closes the window.
+    void aPageStaysInItsWindow()
+    {
+        Addresses desktop;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &desktop, "open");
+        PlayedWindow w;
+        w.press("Command3");
+        QWidget* window = browserWindow();
+        const auto goTo = [window](const char* path) {
+            child(window, "WebBrowser1")->setProperty("url", QUrl(QLatin1String(kStudioUrl) + QLatin1String(path)));
+        };
+        goTo("/timed");
+        QTRY_VERIFY_WITH_TIMEOUT(shownTitle().toInt() >= 10, 20000);
+        QCOMPARE(desktop.list, QList<QUrl>());
+        clickLink(0);
+        const int clicked = shownTitle().toInt();
+        QTRY_VERIFY_WITH_TIMEOUT(shownTitle().toInt() >= clicked + 10, 20000);
+        QVERIFY2(desktop.list.size() <= 1, qPrintable(QString::number(desktop.list.size())));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+
+        goTo("/others");
+        QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("fetched"), 20000);
+        for (const QUrl& asked : studio_.asked)
+            QCOMPARE(asked.host(), QString("www.virdon.example"));
+
+        bool chooserShown = false;
+        QTimer whileAsked;
+        connect(&whileAsked, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                chooserShown = true;
+                dialog->reject();
+            }
+        });
+        whileAsked.start(50);
+        goTo("/files");
+        QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("files"), 20000);
+        clickLink(0);
+        QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("asked"), 20000);
+        QVERIFY(!chooserShown);
+        whileAsked.stop();
+
+        // The window system's close request, as the close box makes it, once the page's message is on view;
+        // a window that stays answers the page's messages, so that the test goes on to fail.
+        QTimer whileSpeaking;
+        const QPointer<QWidget> speaking = window;
+        bool closeAsked = false;
+        connect(&whileSpeaking, &QTimer::timeout, [&] {
+            if (!speaking || speaking->isEnabled())
+                return;
+            if (!std::exchange(closeAsked, true))
+                QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(speaking->windowHandle());
+            else if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        whileSpeaking.start(50);
+        goTo("/alerts");
+        QTRY_VERIFY_WITH_TIMEOUT(!browserWindow(), 20000);
+        w.newGame();
         QCOMPARE(w.game().board.gorkor, 12);
     }
 
