@@ -12,18 +12,28 @@
 
 namespace {
 
-// The web engine, loaded once the game runs, and the shared OpenGL context that the browser module sets up
-// only then, each print a warning meant for programs that load it by mistake: the game loads it late on
-// purpose, and the player's terminal is spared them, and the engine's report of its graphics set-up, which
-// QT_LOGGING_RULES can still ask for. Every other message passes.
-class QuietStart {
+// What the web engine does as it starts stays with it. Loaded once the game runs, it and the shared OpenGL
+// context that the browser module sets up only then each print a warning meant for programs that load it
+// by mistake, and the engine reports its graphics set-up (which QT_LOGGING_RULES can still ask for): the
+// player's terminal is spared them, and every other message passes. It also sets a variable for the
+// graphics driver, which the programs the game starts, such as the desktop's browser, must not inherit.
+class EngineStart {
 public:
-    QuietStart()
+    EngineStart()
+        : driverVariable_(qgetenv(kDriverVariable)), playerHadIt_(qEnvironmentVariableIsSet(kDriverVariable))
     {
         QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
         previous_ = qInstallMessageHandler(&pass);
     }
-    ~QuietStart() { qInstallMessageHandler(previous_); }
+
+    ~EngineStart()
+    {
+        qInstallMessageHandler(previous_);
+        if (playerHadIt_)
+            qputenv(kDriverVariable, driverVariable_);
+        else
+            qunsetenv(kDriverVariable);
+    }
 
 private:
     static void pass(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -33,8 +43,22 @@ private:
             previous_(type, context, message);
     }
 
+    static constexpr char kDriverVariable[] = "force_s3tc_enable";
     static inline QtMessageHandler previous_ = nullptr;
+    const QByteArray driverVariable_;
+    const bool playerHadIt_;
 };
+
+// The player may turn the engine's sandbox off himself, in any of the engine's three ways.
+bool sandboxTurnedOff()
+{
+    const QLatin1String off("--no-sandbox");
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype engineArguments = arguments.indexOf(QLatin1String("--webEngineArgs"));
+    return qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")
+        || qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").split(QLatin1Char(' ')).contains(off)
+        || (engineArguments >= 0 && arguments.mid(engineArguments + 1).contains(off));
+}
 
 BrowserModule* loadBrowserModule()
 {
@@ -57,12 +81,11 @@ void openBrowserWindow(const QWidget* opener)
     // until the window is up.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     // The web engine renders pages from the network; it runs for the superuser only without its sandbox,
-    // which the game never turns off. A player who turns it off himself (QTWEBENGINE_DISABLE_SANDBOX)
-    // has the engine as he asked.
-    if (runsAsSuperuser() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+    // which the game never turns off. A player who turns it off himself has the engine as he asked.
+    if (runsAsSuperuser() && !sandboxTurnedOff())
         openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"), opener,
                                        QStringLiteral("Встроенный браузер не запускается от имени администратора (root)."));
-    else if (QuietStart quiet; BrowserModule* module = loadBrowserModule())
+    else if (EngineStart start; BrowserModule* module = loadBrowserModule())
         module->openBrowserWindow(opener);
     else
         openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"), opener, QStringLiteral("Встроенный браузер недоступен."));
