@@ -1,7 +1,7 @@
 // Игра ПЛОКС: starting the game means showing its main window; the process ends with its last window.
 #include "gameapplication.h"
-#include "platform.h"
 #include "ssiform1.h"
+#include "windowsystem/platform.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,12 +1,14 @@
 // What the rules need of the board area and the panels beside it; the window draws, tests record.
 #pragma once
 
-#include "palette.h"
+#include "game/palette.h"
 
 #include <string>
 
 // Lengths are twips, 15 to a pixel at 96 dots per inch, with the origin at the board area's
 // top-left corner, x to the right and y downwards.
+constexpr int kTwipsPerPixel = 15;
+
 class Canvas {
 public:
     virtual ~Canvas() = default;

@@ -1,5 +1,5 @@
 // "Вправо", "Влево" and "Сдвиг": whole columns move, nothing is removed or saved for undo.
-#include "game.h"
+#include "game/game.h"
 
 void Game::scrollRight()
 {

@@ -1,10 +1,10 @@
 // One game of cubes: the board, the move in progress, and every rule that changes them.
 #pragma once
 
-#include "canvas.h"
-#include "grid.h"
-#include "randomsource.h"
-#include "settingssource.h"
+#include "game/canvas.h"
+#include "game/grid.h"
+#include "game/randomsource.h"
+#include "game/settingssource.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // A board of colour indices addressed (row, column), both counted from 1 as the game counts them.
 #pragma once
 
-#include "palette.h"
+#include "game/palette.h"
 
 #include <vector>
 

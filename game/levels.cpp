@@ -1,6 +1,6 @@
 #include "levels.h"
 
-#include "rounding.h"
+#include "game/rounding.h"
 
 #include <algorithm>
 #include <cctype>

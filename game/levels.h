@@ -6,6 +6,10 @@
 #include <string>
 #include <string_view>
 
+// The keys of the two levels in the settings, section "Options" of application "igra".
+inline constexpr char kDifficultyKey[] = "Action1";
+inline constexpr char kSizeKey[] = "Action2";
+
 // A decimal number, perhaps with a sign, a fraction or an exponent, and blanks around it;
 // nothing when the text is anything else.
 std::optional<double> numberFromText(std::string_view text);

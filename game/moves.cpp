@@ -1,8 +1,8 @@
 // The move: marking a cube, removing a triple, the fall of the cubes above it and the pause after it.
-#include "game.h"
+#include "game/game.h"
 
-#include "checked.h"
-#include "rounding.h"
+#include "game/checked.h"
+#include "game/rounding.h"
 
 #include <algorithm>
 #include <cstdlib>

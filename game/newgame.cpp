@@ -1,9 +1,9 @@
 // "Новая игра": the levels, the board's geometry and the deal.
-#include "game.h"
+#include "game/game.h"
 
-#include "checked.h"
-#include "levels.h"
-#include "rounding.h"
+#include "game/checked.h"
+#include "game/levels.h"
+#include "game/rounding.h"
 
 #include <cmath>
 
@@ -16,11 +16,11 @@ void Game::newGame(const SettingsSource& settings)
 {
     const bool afterLevelZero = sizeLevel_ == 0;
 
-    board.slogn = newGameLevel(settings.value("Action2"));
+    board.slogn = newGameLevel(settings.value(kSizeKey));
     board.gorkor = checked16(3 * board.slogn + 9);
     const std::int16_t sizeLevel = board.slogn;
 
-    board.slogn = newGameLevel(settings.value("Action1"));
+    board.slogn = newGameLevel(settings.value(kDifficultyKey));
     board.cvet = checked16(3 * board.slogn + 4);
 
     random_.reseedFromClock();

@@ -1,5 +1,5 @@
 // The picture of the board: the full repaint with its counters, a cell square, the mark cross.
-#include "game.h"
+#include "game/game.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // "Назад": the one board kept from before the latest removal.
-#include "game.h"
+#include "game/game.h"
 
 void Game::SaveUndo()
 {

@@ -1,7 +1,7 @@
 // "Глаз", "Обзор" and "Новый ход": views of one colour, which change the picture but never the board.
-#include "game.h"
+#include "game/game.h"
 
-#include "checked.h"
+#include "game/checked.h"
 
 void Game::eye()
 {

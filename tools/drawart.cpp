@@ -1,6 +1,6 @@
 // Draws the game's pictures into res/: the icon at 16, 32 and 48 pixels, as SVG and for a macOS bundle, and
 // the refresh button's chevrons. Run it by hand after changing a design here; the build uses the files it wrote.
-#include "palette.h"
+#include "game/palette.h"
 
 #include <QBuffer>
 #include <QColor>

@@ -1,6 +1,6 @@
 #include "boardpicture.h"
 
-#include "twips.h"
+#include "look/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>

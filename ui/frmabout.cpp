@@ -1,12 +1,12 @@
 #include "frmabout.h"
 
-#include "browseropener.h"
-#include "fixedwindow.h"
-#include "look.h"
-#include "placement.h"
-#include "studio.h"
-#include "twips.h"
-#include "waiting.h"
+#include "browser/browseropener.h"
+#include "browser/studio.h"
+#include "look/look.h"
+#include "look/twips.h"
+#include "windowsystem/fixedwindow.h"
+#include "windowsystem/placement.h"
+#include "windowsystem/waiting.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -15,10 +15,8 @@
 frmAbout::frmAbout(QWidget* mainWindow)
     : mainWindow_(mainWindow)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Игра ПЛОКС"));
-    look::setWindowLook(this);
+    look::setUpWindow(this, kName, QStringLiteral("Игра ПЛОКС"), QSize(5730, 2565));
+    makeFixed(this, Qt::Dialog);
 
     QPushButton* cmdOK = look::addButton(this, "cmdOK", QStringLiteral("OK"), QRect(4320, 1320, 1260, 465),
                                          look::font(9.75), look::kButtonFace);
@@ -31,17 +29,17 @@ frmAbout::frmAbout(QWidget* mainWindow)
     picIcon->setPixmap(look::gameIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     picIcon->setFocusPolicy(Qt::StrongFocus);
 
-    const QColor navy(0, 0, 128);
     look::addLabel(this, "lblDescription",
-             QStringLiteral("Экспериментальная студия \"Вирдон\", %1").arg(QLatin1String(kStudioHost)),
-             QRect(960, 480, 3885, 690), look::font(12, QFont::Bold, true), QColor(0, 0, 255));
+                   QStringLiteral("Экспериментальная студия \"Вирдон\", %1").arg(QLatin1String(kStudioHost)),
+                   QRect(960, 480, 3885, 690), look::font(12, QFont::Bold, true), look::kBlue);
     look::addLabel(this, "lblDisclaimer",
-             QStringLiteral("© Экспериментальная студия \"Вирдон\". Игра свободно распространяется на условиях "
-                            "лицензии GNU GPL версии 3 или более поздней, без каких-либо гарантий."),
-             QRect(240, 1320, 3960, 1125), look::font(8.25, QFont::Normal), QColor(192, 255, 192));
-    look::addLabel(this, "lblTitle", QStringLiteral("Игра \"Плокс\"."), QRect(1050, 240, 1725, 240), look::font(9.75), navy);
+                   QStringLiteral("© Экспериментальная студия \"Вирдон\". Игра свободно распространяется на условиях "
+                                  "лицензии GNU GPL версии 3 или более поздней, без каких-либо гарантий."),
+                   QRect(240, 1320, 3960, 1125), look::font(8.25, QFont::Normal), look::kPaleGreen);
+    look::addLabel(this, "lblTitle", QStringLiteral("Игра \"Плокс\"."), QRect(1050, 240, 1725, 240), look::font(9.75),
+                   look::kNavy);
     look::addLabel(this, "lblVersion", QStringLiteral("Версия 1. 0. 0."), QRect(3120, 240, 1725, 225), look::font(9.75),
-             navy);
+                   look::kNavy);
 
     auto* Line1 = new QWidget(this);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -54,11 +52,9 @@ frmAbout::frmAbout(QWidget* mainWindow)
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
 
-    // Not centred: the box's client area opens at one place, measured from the top-left corner of the screen.
-    const QRect client = rectFromTwips(2340, 1935, 5730, 2565);
-    makeFixed(this, Qt::Dialog, client.size());
     belongsTo(this, mainWindow);
-    placement::clientAt(this, client.topLeft());
+    // Not centred: the box's client area opens at one place, measured from the top-left corner of the screen.
+    placement::clientAt(this, QPoint(pixelsFromTwips(2340), pixelsFromTwips(1935)));
     cmdOK->setFocus();
 }
 

@@ -8,6 +8,8 @@ class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
+    static constexpr char kName[] = "frmAbout";
+
     // The main window waits, disabled, while the box is open; the box gives it back its input when it closes.
     explicit frmAbout(QWidget* mainWindow);
 

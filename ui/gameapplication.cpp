@@ -1,6 +1,6 @@
 #include "gameapplication.h"
 
-#include "look.h"
+#include "look/look.h"
 
 #include <QMessageBox>
 

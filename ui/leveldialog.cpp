@@ -1,11 +1,11 @@
 #include "leveldialog.h"
 
-#include "fixedwindow.h"
-#include "levels.h"
-#include "look.h"
-#include "placement.h"
-#include "twips.h"
-#include "waiting.h"
+#include "game/levels.h"
+#include "look/look.h"
+#include "look/twips.h"
+#include "windowsystem/fixedwindow.h"
+#include "windowsystem/placement.h"
+#include "windowsystem/waiting.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -22,11 +22,8 @@ constexpr int kOptionHeight = 195;
 LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
     : design_(design), mainWindow_(mainWindow)
 {
-    setObjectName(QLatin1String(design.name));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(design.caption));
-    makeFixed(this, Qt::Dialog, rectFromTwips(0, 0, design.width, design.height).size());
-    look::setWindowLook(this);
+    look::setUpWindow(this, design.name, QString::fromUtf8(design.caption), QSize(design.width, design.height));
+    makeFixed(this, Qt::Dialog);
 
     using Handler = void (LevelDialog::*)();
     const Handler handlers[3] = {&LevelDialog::Option1_Click, &LevelDialog::Option2_Click, &LevelDialog::Option3_Click};
@@ -36,7 +33,7 @@ LevelDialog::LevelDialog(const LevelDialogDesign& design, QWidget* mainWindow)
         option->setGeometry(rectFromTwips(120, 240 + 360 * i, design.optionWidth, kOptionHeight));
         option->setFont(look::font(9.75));
         look::setGround(option, look::kWindowGround);
-        look::setTextColour(option, QColor(0, 0, 64));
+        look::setTextColour(option, look::kDarkBlue);
         // A selection by mouse, by keyboard or by Form_Load runs the option's handler.
         connect(option, &QRadioButton::toggled, this, [this, handler = handlers[i]](bool selected) {
             if (selected)

@@ -1,6 +1,7 @@
 // The size dialog and the difficulty dialog: one design, two members, each storing one level.
 #pragma once
 
+#include "game/levels.h"
 #include "settingsstore.h"
 
 #include <QPointer>
@@ -26,9 +27,9 @@ struct LevelDialogDesign {
 
 // "Размер" opens ssiForm3, "Сложность" opens ssiForm4.
 inline constexpr LevelDialogDesign kSizeDialog{
-    "ssiForm3", "Выбор размера", "Action2", {"Маленький", "Средний", "Большой"}, "Отменить", 3510, 1350, 1575, 1800, 1575};
+    "ssiForm3", "Выбор размера", kSizeKey, {"Маленький", "Средний", "Большой"}, "Отменить", 3510, 1350, 1575, 1800, 1575};
 inline constexpr LevelDialogDesign kDifficultyDialog{
-    "ssiForm4", "Выбор сложности", "Action1", {"Низкая", "Средняя", "Высокая"}, "Отмена", 3180, 1275, 1815, 1560, 1455};
+    "ssiForm4", "Выбор сложности", kDifficultyKey, {"Низкая", "Средняя", "Высокая"}, "Отмена", 3180, 1275, 1815, 1560, 1455};
 
 class LevelDialog : public QWidget {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // The player's two levels in the per-user settings store: application "igra", section "Options".
 #pragma once
 
-#include "settingssource.h"
+#include "game/settingssource.h"
 
 class SettingsStore : public SettingsSource {
 public:

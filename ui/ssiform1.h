@@ -1,26 +1,28 @@
 // The main window: the board, the counters, the colour panel and the fourteen buttons.
 #pragma once
 
-#include "canvas.h"
-#include "game.h"
+#include "game/game.h"
+#include "game/randomsource.h"
 #include "settingsstore.h"
 
 #include <QWidget>
 
 #include <memory>
 
+class BoardCanvas;
 class BoardPicture;
-class QLabel;
-class QPushButton;
 class QTimer;
 
-class ssiForm1 : public QWidget, private Canvas {
+class ssiForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ssiForm1(std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>());
+    static constexpr char kName[] = "ssiForm1";
 
-    Game& game() { return game_; }
+    explicit ssiForm1(std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>());
+    ~ssiForm1() override;
+
+    Game& game() { return *game_; }
 
 public slots:
     void Command1_Click();
@@ -44,26 +46,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The board area and the panels beside it, as the rules paint them.
-    int areaWidth() const override;
-    int areaHeight() const override;
-    void resizeArea(int width, int height) override;
-    bool areaEnabled() const override;
-    void setAreaEnabled(bool enabled) override;
-    void clear() override;
-    void fillBox(int x1, int y1, int x2, int y2, ColourIndex colour) override;
-    void drawLine(int x1, int y1, int x2, int y2, ColourIndex colour) override;
-    void setPanelColour(ColourIndex colour) override;
-    void setCounters(const std::string& total, const std::string& remaining, const std::string& removed) override;
-
     BoardPicture* Picture1;
-    QWidget* Picture2;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
     QTimer* Timer1;
 
     std::unique_ptr<RandomSource> random_;
     SettingsStore settings_;
-    Game game_;
+    std::unique_ptr<BoardCanvas> canvas_;
+    std::unique_ptr<Game> game_;
 };

@@ -1,11 +1,10 @@
 #include "ssiform5.h"
 
-#include "arrangement.h"
-#include "browseropener.h"
-#include "look.h"
-#include "placement.h"
-#include "twips.h"
-#include "windowframe.h"
+#include "browser/browseropener.h"
+#include "look/look.h"
+#include "look/twips.h"
+#include "windowsystem/placement.h"
+#include "windowsystem/windowframe.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -26,11 +25,7 @@ QString helpText(const QString& resource)
 
 ssiForm5::ssiForm5()
 {
-    setObjectName(QStringLiteral("ssiForm5"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Помощь"));
-    resize(rectFromTwips(0, 0, 9990, 7275).size());
-    look::setWindowLook(this);
+    look::setUpWindow(this, kName, QStringLiteral("Помощь"), QSize(9990, 7275));
 
     Text1 = addText("Text1", QStringLiteral(":/igra/help-rules.txt"));
     const char* captions[4] = {"Правила игры", "Кнопки", "В интернете", "Выход"};
@@ -38,7 +33,7 @@ ssiForm5::ssiForm5()
         // The window's own font, as a form's default.
         buttons_[i] = look::addButton(this, QStringLiteral("Command%1").arg(i + 1).toLatin1().constData(),
                                       QString::fromUtf8(captions[i]), QRect(120 + 1320 * i, 6720, 1215, 375),
-                                      look::font(8.25, QFont::Normal), QColor(0, 192, 0));
+                                      look::font(8.25, QFont::Normal), look::kHelpButtonFace);
     }
     Text2 = addText("Text2", QStringLiteral(":/igra/help-buttons.txt"));
     Text2->hide();
@@ -50,7 +45,7 @@ ssiForm5::ssiForm5()
 
     Text1->setFocus();
     placement::systemDefault(this);
-    watchFrame(this, this, [this] { ArrangeHelpWindow(); });
+    followOuterSize(this, [this] { ArrangeHelpWindow(); });
     ArrangeHelpWindow();
 }
 
@@ -66,7 +61,7 @@ QPlainTextEdit* ssiForm5::addText(const char* name, const QString& resource)
     text->setFont(look::font(9.75, QFont::Normal));
     // Its scroll bar on the classic grey, not on the window's ground.
     QPalette palette = look::palette(look::kClassicGrey);
-    palette.setColor(QPalette::Base, QColor(192, 255, 192));
+    palette.setColor(QPalette::Base, look::kPaleGreen);
     text->setPalette(palette);
     return text;
 }
@@ -93,20 +88,9 @@ void ssiForm5::Command4_Click()
     close();
 }
 
-void ssiForm5::resizeEvent(QResizeEvent*)
-{
-    ArrangeHelpWindow();
-}
-
-// The frame around the window becomes known only once the window system has put the window on the screen.
-void ssiForm5::moveEvent(QMoveEvent*)
-{
-    ArrangeHelpWindow();
-}
-
 void ssiForm5::ArrangeHelpWindow()
 {
-    const QSizeF outer = outerSizeInTwips(this);
+    const QSizeF outer = QSizeF(outerSize(this)) * kTwipsPerPixel;
     const std::optional<HelpArrangement> arranged = arrangeHelp(float(outer.width()), float(outer.height()));
     if (!arranged)
         return;

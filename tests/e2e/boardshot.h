@@ -1,7 +1,8 @@
 // The board as a screenshot of the main window's client area shows it, read cell by cell.
 #pragma once
 
-#include "palette.h"
+#include "game/palette.h"
+#include "look/twips.h"
 
 #include <QImage>
 #include <QString>
@@ -11,13 +12,13 @@
 inline QPoint cellCentre(int row, int column, int razmer)
 {
     const QPoint board(8, 8);
-    return board + QPoint(((column - 1) * razmer + razmer / 2) / 15, ((row - 1) * razmer + razmer / 2) / 15);
+    return board + QPoint(((column - 1) * razmer + razmer / 2) / kTwipsPerPixel, ((row - 1) * razmer + razmer / 2) / kTwipsPerPixel);
 }
 
 // The colour index shown at a cell, read a little off its centre where a cross would not run; -1 if none.
 inline int shownIndex(const QImage& window, int row, int column, int razmer)
 {
-    const QPoint at = cellCentre(row, column, razmer) - QPoint(0, razmer * 3 / 10 / 15);
+    const QPoint at = cellCentre(row, column, razmer) - QPoint(0, razmer * 3 / 10 / kTwipsPerPixel);
     if (!window.rect().contains(at))
         return -1;
     const QRgb rgb = window.pixel(at);
@@ -32,8 +33,8 @@ inline int whitePixels(const QImage& window, int row, int column, int razmer)
 {
     const QPoint board(8, 8);
     int white = 0;
-    for (int y = ((row - 1) * razmer) / 15 + 1; y < (row * razmer) / 15 - 1; ++y)
-        for (int x = ((column - 1) * razmer) / 15 + 1; x < (column * razmer) / 15 - 1; ++x)
+    for (int y = ((row - 1) * razmer) / kTwipsPerPixel + 1; y < (row * razmer) / kTwipsPerPixel - 1; ++y)
+        for (int x = ((column - 1) * razmer) / kTwipsPerPixel + 1; x < (column * razmer) / kTwipsPerPixel - 1; ++x)
             white += window.pixel(board + QPoint(x, y)) == qRgb(255, 255, 255);
     return white;
 }

@@ -2,8 +2,9 @@
 // minimise box even on the windows of fixed size: no click on them may end the game. Where the desktop
 // offers Xwayland too, the game runs through it by default, with its titles exact, unless the player
 // names a platform. Played from outside, read back from screenshots and from Xwayland's X display.
-#include "boardshot.h"
-#include "westonsession.h"
+#include "e2e/boardshot.h"
+#include "e2e/westonsession.h"
+#include "look/look.h"
 
 #include <QTest>
 
@@ -11,22 +12,22 @@
 
 namespace {
 
-const QRgb kGround = qRgb(0, 64, 0);
 
 // The main window's client area: its bottom rows are its ground from one edge to the other, with its
 // frame below at both ends, not a smaller window fading out over it.
 std::optional<QRect> findMainWindow(const QImage& screen)
 {
+    const QRgb ground = look::kWindowGround.rgb();
     for (int y = screen.height() - 1; y >= 523; --y) {
         int run = 0;
         for (int x = 0; x <= screen.width(); ++x) {
-            if (x < screen.width() && screen.pixel(x, y) == kGround) {
+            if (x < screen.width() && screen.pixel(x, y) == ground) {
                 ++run;
                 continue;
             }
             if (run == 516
                 && (y + 1 == screen.height()
-                    || (screen.pixel(x - 516, y + 1) != kGround && screen.pixel(x - 1, y + 1) != kGround)))
+                    || (screen.pixel(x - 516, y + 1) != ground && screen.pixel(x - 1, y + 1) != ground)))
                 return QRect(x - 516, y - 523, 516, 524);
             run = 0;
         }
@@ -38,6 +39,7 @@ std::optional<QRect> findMainWindow(const QImage& screen)
 // its top, with the ground above it.
 std::optional<QRect> findAboutBox(const QImage& screen)
 {
+    const QRgb ground = look::kWindowGround.rgb();
     for (int y = 80; y < screen.height(); ++y) {
         int run = 0;
         for (int x = 0; x <= screen.width(); ++x) {
@@ -45,7 +47,7 @@ std::optional<QRect> findAboutBox(const QImage& screen)
                 ++run;
                 continue;
             }
-            if (run == 370 && screen.pixel(x - 185, y - 1) == kGround)
+            if (run == 370 && screen.pixel(x - 185, y - 1) == ground)
                 return QRect(x - 370 - 8, y - 80, 382, 171);
             run = 0;
         }

@@ -2,29 +2,23 @@
 // none), played from outside with the pointer and the keyboard and read back from screenshots and from
 // what the window manager records: no hook in the game itself. The screenshots stay in the test's working
 // directory. IGRA_PROGRAM names another build of the game to play, such as one installed from the package.
-#include "boardshot.h"
-#include "processes.h"
-#include "x11session.h"
+#include "e2e/boardshot.h"
+#include "e2e/x11session.h"
+#include "look/look.h"
+#include "look/twips.h"
+#include "support/processes.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
-#include <QThread>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace {
 
-const QColor kGround(0, 64, 0);
 // A place on the board that neither a centred level dialog nor the About box covers.
 const QPoint kBoardClearOfDialogs(60, 450);
-
-int pixels(double twips)
-{
-    return int(std::lround(twips / 15));
-}
 
 struct Triple {
     QPoint first; // (column, row)
@@ -51,7 +45,7 @@ struct HelpLayout {
 
 HelpLayout measureHelp(const QImage& help)
 {
-    const auto ground = [&help](int x, int y) { return !help.rect().contains(x, y) || QColor(help.pixel(x, y)) == kGround; };
+    const auto ground = [&help](int x, int y) { return !help.rect().contains(x, y) || QColor(help.pixel(x, y)) == look::kWindowGround; };
     int right = 20;
     while (!ground(right, 20))
         ++right;
@@ -68,7 +62,7 @@ HelpLayout measureHelp(const QImage& help)
 // edge, above its caption.
 QColor faceOf(const QImage& window, const QRect& twips)
 {
-    return window.pixel(twips.center().x() / 15, twips.top() / 15 + 3);
+    return window.pixel(twips.center().x() / kTwipsPerPixel, twips.top() / kTwipsPerPixel + 3);
 }
 
 // The pixels of a window that differ from an earlier picture of it, outside a part that another window covers.
@@ -97,9 +91,14 @@ private:
     void press(int left, int top) { press(main_, left, top); }
     void pressNewGame() { press(4920, 2880); }
 
-    // What follows a click or a request to the window manager has happened once this much time has passed;
-    // only waiting shows that nothing else does.
-    static void settle() { QThread::msleep(600); }
+    // Does something and waits until the game shows it has taken it in the window given: its time of the
+    // latest input or showing moves on.
+    bool takenIn(const QString& window, const std::function<void()>& action)
+    {
+        const QString before = x_->userTime(window);
+        action();
+        return x_->waitUntil([&] { return x_->userTime(window) != before; });
+    }
 
     QString hex(const QString& window) { return QStringLiteral("0x") + QString::number(window.toULongLong(), 16); }
 
@@ -131,8 +130,8 @@ private:
     void checkHelpArrangement(const QString& help, const char* when)
     {
         const QSize outer = x_->frame(help).size();
-        const HelpLayout expected{QSize(pixels(outer.width() * 15 - 400), pixels(outer.height() * 15 - 1300)),
-                                  pixels(outer.height() * 15 - 1000)};
+        const HelpLayout expected{QSize(pixelsFromTwips(outer.width() * kTwipsPerPixel - 400), pixelsFromTwips(outer.height() * kTwipsPerPixel - 1300)),
+                                  pixelsFromTwips(outer.height() * kTwipsPerPixel - 1000)};
         const QImage shot = x_->shotOf(help, [&](const QImage& shown) { return measureHelp(shown) == expected; }, 5000);
         const HelpLayout measured = measureHelp(shot);
         QVERIFY2(measured == expected, qPrintable(QString("%1: text %2 x %3 and buttons at %4, for %5 x %6 outside")
@@ -179,12 +178,12 @@ private slots:
                                  {6240, 6840, 1215, 495}, {6480, 3360, 975, 375},  {4920, 3360, 1455, 375},
                                  {4920, 5160, 2535, 375}, {6240, 6240, 1215, 495}};
         const auto painted = [&buttons](const QImage& shown) {
-            return QColor(shown.pixel(510, 520)) == kGround  // the window's ground
-                && QColor(shown.pixel(470, 100)) == kGround  // inside the counters' frame
+            return QColor(shown.pixel(510, 520)) == look::kWindowGround  // the window's ground
+                && QColor(shown.pixel(470, 100)) == look::kWindowGround  // inside the counters' frame
                 && QColor(shown.pixel(480, 25)) == Qt::white // the colour panel
                 && QColor(shown.pixel(160, 250)) == Qt::white // the board before a game
                 && std::all_of(std::begin(buttons), std::end(buttons),
-                               [&shown](const QRect& button) { return faceOf(shown, button) == QColor(0, 128, 0); });
+                               [&shown](const QRect& button) { return faceOf(shown, button) == look::kButtonFace; });
         };
         const QImage shot = x_->shotOf(main_, painted);
         shot.save(QStringLiteral("start.png"));
@@ -215,7 +214,7 @@ private slots:
             checkCentred(window);
             checkWaitingLooksUnused(window);
             const QImage shown = x_->shotOf(window);
-            QCOMPARE(faceOf(shown, QRect(dialog.cancelLeft, 720, 1455, 495)), QColor(0, 128, 0));
+            QCOMPARE(faceOf(shown, QRect(dialog.cancelLeft, 720, 1455, 495)), look::kButtonFace);
             press(window, dialog.cancelLeft, 720);
             QVERIFY(x_->windowGone(exactly));
         }
@@ -228,7 +227,7 @@ private slots:
         QVERIFY2(x_->waitUntil([&] { return x_->clientArea(about) == QRect(156, 129, 382, 171); }, 3000),
                  qPrintable(QString("the About box's client area is at %1, %2").arg(x_->clientArea(about).x()).arg(x_->clientArea(about).y())));
         checkWaitingLooksUnused(about);
-        QCOMPARE(faceOf(x_->shotOf(about), QRect(4320, 1920, 1215, 375)), QColor(0, 128, 0));
+        QCOMPARE(faceOf(x_->shotOf(about), QRect(4320, 1920, 1215, 375)), look::kButtonFace);
         press(about, 4320, 1320); // "OK"
         QVERIFY(x_->windowGone(QStringLiteral("^Игра ПЛОКС$")));
 
@@ -304,23 +303,22 @@ private slots:
         QCOMPARE(x_->transientFor(dialog), main_);
         QVERIFY(x_->waitUntil([&] { return inFrontOfTheMainWindow(dialog); }));
 
-        x_->click(main_, kBoardClearOfDialogs);
-        settle();
+        // Each time the dialog comes back, shown afresh.
+        QVERIFY(takenIn(dialog, [&] { x_->click(main_, kBoardClearOfDialogs); }));
         QVERIFY2(x_->waitUntil([&] { return inFrontOfTheMainWindow(dialog); }, 3000), "after a click on the main window");
 
-        x_->activate(main_); // as a task bar does
-        settle();
+        QVERIFY(takenIn(dialog, [&] { x_->activate(main_); })); // as a task bar does
         QVERIFY2(x_->waitUntil([&] { return inFrontOfTheMainWindow(dialog); }, 3000), "after activating the main window");
 
         // Minimised, alone or with the main window, it comes back with the main window and loses nothing.
-        x_->minimise(dialog);
-        settle();
-        x_->activate(main_);
-        settle();
+        QVERIFY(takenIn(dialog, [&] {
+            x_->minimise(dialog);
+            x_->activate(main_);
+        }));
         QVERIFY2(x_->waitUntil([&] { return x_->isMapped(dialog) && inFrontOfTheMainWindow(dialog); }, 3000),
                  "after minimising it");
         if (!setting.isEmpty())
-            x_->click(dialog, QPoint(120 / 15 + 6, 960 / 15 + 6)); // the third option
+            x_->click(dialog, QPoint(120 / kTwipsPerPixel + 6, 960 / kTwipsPerPixel + 6)); // the third option
         press(dialog, accept.x(), accept.y());                      // "Принять" or "OK"
         QVERIFY(x_->windowGone(title));
         if (!setting.isEmpty()) {
@@ -339,8 +337,7 @@ private slots:
         QVERIFY(!size.isEmpty());
         x_->pointAt(size, QPoint(10, 80));
         for (const char* key : {"Return", "Escape"}) {
-            x_->key(QLatin1String(key));
-            settle();
+            QVERIFY(takenIn(size, [&] { x_->key(QLatin1String(key)); }));
             QVERIFY2(x_->isMapped(size), key);
         }
         press(size, 1800, 720); // "Отменить"
@@ -364,8 +361,11 @@ private slots:
         press(6480, 3360); // "Размер"
         const QString size = x_->settledWindow(QStringLiteral("^Выбор размера$"));
         QVERIFY(!size.isEmpty());
-        x_->requestClose(main_);
-        settle();
+        // The window manager passes on the close request before the activation that brings the dialog back.
+        QVERIFY(takenIn(size, [&] {
+            x_->requestClose(main_);
+            x_->activate(main_);
+        }));
         QVERIFY(x_->isMapped(main_));
         press(size, 1800, 720); // "Отменить"
         QVERIFY(x_->windowGone(QStringLiteral("^Выбор размера$")));
@@ -390,18 +390,21 @@ private slots:
         checkHelpArrangement(help, "first shown");
         // Dark text on the pale green, and green buttons.
         const QImage shown = x_->shotOf(help);
-        QCOMPARE(QColor(shown.pixel(20, 20)), QColor(192, 255, 192));
+        QCOMPARE(QColor(shown.pixel(20, 20)), look::kPaleGreen);
         int ink = 0;
         for (int y = 10; y < 100; ++y)
             for (int x = 10; x < 300; ++x)
                 ink += QColor(shown.pixel(x, y)).lightness() < 40;
         QVERIFY2(ink > 200, qPrintable(QString("%1 dark pixels of text").arg(ink)));
-        QCOMPARE(faceOf(shown, QRect(120, x_->frame(help).height() * 15 - 1000, 1215, 375)), QColor(0, 192, 0));
+        QCOMPARE(faceOf(shown, QRect(120, x_->frame(help).height() * kTwipsPerPixel - 1000, 1215, 375)), look::kHelpButtonFace);
         // A frame record that another program writes, larger than the screen, is no frame.
         const QMargins frame = x_->frameExtents(help);
         for (const char* extents : {"2000, 2000, 2000, 2000", "4294967295, 4294967295, 4294967295, 4294967295"}) {
-            x_->setFrameExtents(help, QLatin1String(extents));
-            settle();
+            // A click on the text reaches the game after the record's change.
+            QVERIFY(takenIn(help, [&] {
+                x_->setFrameExtents(help, QLatin1String(extents));
+                x_->click(help, QPoint(100, 100));
+            }));
             QVERIFY2(measureHelp(x_->shotOf(help)) == measureHelp(shown), extents);
         }
         x_->setFrameExtents(help, QStringLiteral("%1, %2, %3, %4").arg(frame.left()).arg(frame.right()).arg(frame.top()).arg(frame.bottom()));
@@ -483,8 +486,8 @@ private slots:
         const QImage shot = x_->shotOf(main_, [](const QImage& shown) { return dealt(readBoard(shown, 29, 18, 254), 7); });
         QVERIFY2(dealt(readBoard(shot, 29, 18, 254), 7), qPrintable(describe(readBoard(shot, 29, 18, 254))));
         // The board area now ends below the 29th row, 491 pixels tall.
-        QCOMPARE(QColor(shot.pixel(100, 8 + 491 + 2)), kGround);
-        QVERIFY(QColor(shot.pixel(100, 8 + 489)) != kGround);
+        QCOMPARE(QColor(shot.pixel(100, 8 + 491 + 2)), look::kWindowGround);
+        QVERIFY(QColor(shot.pixel(100, 8 + 489)) != look::kWindowGround);
     }
 
     void theWebEngineArrivesWithTheBrowserWindow()
@@ -503,7 +506,7 @@ private slots:
         QVERIFY(x_->waitUntil([&] { return !(helpers = childProcesses(x_->game().processId())).isEmpty(); }));
         for (const qint64 helper : helpers)
             QVERIFY2(!processRecord(helper, "environ").contains("QT_QPA_PLATFORM="), processRecord(helper, "cmdline").constData());
-        x_->shotOf(browser, [](const QImage& shown) { return QColor(shown.pixel(4, 100)) == kGround; })
+        x_->shotOf(browser, [](const QImage& shown) { return QColor(shown.pixel(4, 100)) == look::kWindowGround; })
             .save(QStringLiteral("browser.png"));
     }
 
@@ -516,7 +519,7 @@ private slots:
         press(6480, 2880); // "Выход"
         QVERIFY(x_->windowGone(QStringLiteral("^Игра$")));
         QVERIFY(!x_->game().waitForFinished(500));
-        press(help, 4080, x_->frame(help).height() * 15 - 1000); // its "Выход", placed from the outer height
+        press(help, 4080, x_->frame(help).height() * kTwipsPerPixel - 1000); // its "Выход", placed from the outer height
         QVERIFY(x_->game().waitForFinished(10000));
         QCOMPARE(x_->game().exitStatus(), QProcess::NormalExit);
         QCOMPARE(x_->game().exitCode(), 0);

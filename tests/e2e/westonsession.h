@@ -3,7 +3,7 @@
 // is the picture of weston's screen. Every process it starts it ends by its id.
 #pragma once
 
-#include "x11session.h"
+#include "e2e/x11session.h"
 
 #include <QProcess>
 #include <QRect>

@@ -176,15 +176,16 @@ QString X11Session::waitForWindow(const QString& titlePattern, int milliseconds)
 
 QString X11Session::settledWindow(const QString& titlePattern, int milliseconds)
 {
+    // The same window at the same place at two looks in a row, and framed where a window manager frames it.
     QString found;
+    QRect last;
     waitUntil([&] {
         const QString window = waitForWindow(titlePattern, 0);
         const QRect area = window.isEmpty() ? QRect() : clientArea(window);
-        QThread::msleep(300);
-        if (area.isEmpty() || waitForWindow(titlePattern, 0) != window || clientArea(window) != area)
-            return false;
+        const bool still = !area.isEmpty() && window == found && area == last;
         found = window;
-        return true;
+        last = area;
+        return still && (!hasWindowManager() || framed(window));
     }, milliseconds);
     return found;
 }
@@ -214,6 +215,14 @@ QString X11Session::transientFor(const QString& window)
     return windowIn({QStringLiteral("-id"), window, QStringLiteral("WM_TRANSIENT_FOR")});
 }
 
+QString X11Session::userTime(const QString& window)
+{
+    // Where the window manager supports it, the time is kept on a window of its own.
+    const QString keeper = windowIn({QStringLiteral("-id"), window, QStringLiteral("_NET_WM_USER_TIME_WINDOW")});
+    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), keeper.isEmpty() ? window : keeper, QStringLiteral("-notype"),
+                                         QStringLiteral("_NET_WM_USER_TIME")});
+}
+
 QRect X11Session::clientArea(const QString& window)
 {
     QRect area;
@@ -231,6 +240,12 @@ QRect X11Session::clientArea(const QString& window)
             area.setHeight(value[0]);
     }
     return area;
+}
+
+bool X11Session::framed(const QString& window)
+{
+    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS")})
+        .contains(QLatin1Char('='));
 }
 
 QMargins X11Session::frameExtents(const QString& window)
@@ -306,11 +321,12 @@ void X11Session::resize(const QString& window, QSize size)
 
 void X11Session::raise(const QString& window)
 {
-    if (hasWindowManager())
+    if (hasWindowManager()) {
         activate(window);
-    else
+        waitUntil([&] { return activeWindow() == window; });
+    } else {
         run(QStringLiteral("xdotool"), {QStringLiteral("windowraise"), window});
-    QThread::msleep(300);
+    }
 }
 
 void X11Session::activate(const QString& window)

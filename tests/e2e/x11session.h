@@ -4,6 +4,8 @@
 // screenshots. Every process it starts it ends by its id.
 #pragma once
 
+#include "look/twips.h"
+
 #include <QImage>
 #include <QMargins>
 #include <QProcess>
@@ -16,7 +18,7 @@
 // A point a little inside a button whose top-left corner stands at (left, top) twips in its window.
 inline QPoint inButton(int left, int top)
 {
-    return QPoint(left / 15 + 20, top / 15 + 10);
+    return QPoint(pixelsFromTwips(left) + 20, pixelsFromTwips(top) + 10);
 }
 
 class X11Session {
@@ -49,8 +51,12 @@ public:
     // What the window manager and a task bar see of a window.
     QString title(const QString& window);   // _NET_WM_NAME
     QString transientFor(const QString& window); // WM_TRANSIENT_FOR
+    // The time of the latest input the game took in the window, or of its latest showing: a change shows
+    // that the game has seen a click or a key, or shown the window afresh.
+    QString userTime(const QString& window);     // _NET_WM_USER_TIME
     QRect clientArea(const QString& window); // on the screen
     QMargins frameExtents(const QString& window);
+    bool framed(const QString& window); // the window manager has recorded the frame
     QRect frame(const QString& window) { return clientArea(window).marginsAdded(frameExtents(window)); }
     bool isMapped(const QString& window);
     QStringList stacking();      // managed windows, bottom to top

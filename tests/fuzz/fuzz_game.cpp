@@ -1,6 +1,6 @@
 // libFuzzer over the game's operations: five bytes choose one operation and its position, and after each
 // the same checks as the soak test run. A broken rule aborts with what broke.
-#include "gamedriver.h"
+#include "support/gamedriver.h"
 
 #include <cstdio>
 #include <cstdlib>

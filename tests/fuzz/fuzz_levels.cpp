@@ -1,8 +1,8 @@
 // libFuzzer over the one parser of text from outside the game, the levels in the settings store: whatever
 // the store holds, a number read from it is finite or none, the new game's level lies in 0..3, and the
 // dialogs' level is the number rounded, where that fits in 16 bits, or none.
-#include "levels.h"
-#include "rounding.h"
+#include "game/levels.h"
+#include "game/rounding.h"
 
 #include <cmath>
 #include <cstdio>

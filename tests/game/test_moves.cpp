@@ -1,6 +1,6 @@
 // The move rule on small boards drawn as text: what falls where, and counts that must not overflow.
-#include "boardtext.h"
-#include "gamefixture.h"
+#include "support/boardtext.h"
+#include "support/gamefixture.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // New game: the levels read from the settings, the board's size, and the deal.
-#include "boardtext.h"
-#include "gamefixture.h"
-#include "levels.h"
-#include "rounding.h"
+#include "game/levels.h"
+#include "game/rounding.h"
+#include "support/boardtext.h"
+#include "support/gamefixture.h"
 
 #include <QSize>
 #include <QTest>
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(QSize(b.gorkor, b.vertkor), expectedBoard(level, previous));
         QCOMPARE(b.razmer, int(roundHalfEven(4575.0 / b.gorkor)));
         // The area is cut to the dealt cells, in whole pixels.
-        QCOMPARE(f.canvas.height, int(roundHalfEven(b.razmer * b.vertkor / 15.0)) * 15);
+        QCOMPARE(f.canvas.height, int(roundHalfEven(b.razmer * b.vertkor / double(kTwipsPerPixel))) * kTwipsPerPixel);
     }
 
     void boardSizesSettleAfterEveryPairOfLevels()

@@ -1,6 +1,6 @@
 // The picture of the board: cell squares, the mark cross, the counters.
-#include "boardtext.h"
-#include "gamefixture.h"
+#include "support/boardtext.h"
+#include "support/gamefixture.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // A long random game: 100,000 operations from a logged seed, each followed by the checks of what must
 // always hold. Set IGRA_SOAK_SEED to replay a failure.
-#include "gamedriver.h"
+#include "support/gamedriver.h"
 
 #include <QTest>
 

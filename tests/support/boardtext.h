@@ -2,7 +2,7 @@
 // '0'..'9' and 'a'..'d' for the colour indices 0..13, '.' for an empty cell.
 #pragma once
 
-#include "game.h"
+#include "game/game.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,7 +13,7 @@ inline ColourIndex colourFromChar(char c)
 {
     if (c == '.')
         return kEmpty;
-    if (c >= 'a' && c <= 'f')
+    if (c >= 'a' && c <= 'd')
         return static_cast<ColourIndex>(10 + c - 'a');
     return static_cast<ColourIndex>(c - '0');
 }

@@ -1,8 +1,8 @@
 // Stand-ins for the settings store and the random source, so that tests deal known boards.
 #pragma once
 
-#include "randomsource.h"
-#include "settingssource.h"
+#include "game/randomsource.h"
+#include "game/settingssource.h"
 
 #include <map>
 #include <string>

@@ -2,9 +2,10 @@
 // checks after every step what must always hold. Plain C++, so the fuzzer builds it without Qt.
 #pragma once
 
-#include "fakes.h"
-#include "game.h"
-#include "recordingcanvas.h"
+#include "game/game.h"
+#include "game/levels.h"
+#include "support/fakes.h"
+#include "support/recordingcanvas.h"
 
 #include <array>
 #include <cstdint>
@@ -109,7 +110,7 @@ private:
             break;
         case kNewGame: {
             static constexpr std::array<const char*, 9> kTexts = {"0", "1", "2", "3", "7", "-1", "2.5", "abc", ""};
-            settings.values = {{"Action2", kTexts[a % kTexts.size()]}, {"Action1", kTexts[b % kTexts.size()]}};
+            settings.values = {{kSizeKey, kTexts[a % kTexts.size()]}, {kDifficultyKey, kTexts[b % kTexts.size()]}};
             game.newGame(settings);
             break;
         }

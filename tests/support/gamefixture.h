@@ -1,9 +1,10 @@
 // A game with a recording canvas, a fixed random source and settings of the test's choosing.
 #pragma once
 
-#include "fakes.h"
-#include "game.h"
-#include "recordingcanvas.h"
+#include "game/game.h"
+#include "game/levels.h"
+#include "support/fakes.h"
+#include "support/recordingcanvas.h"
 
 struct GameFixture {
     RecordingCanvas canvas;
@@ -13,7 +14,7 @@ struct GameFixture {
 
     void play(const char* size, const char* difficulty)
     {
-        settings.values = {{"Action2", size}, {"Action1", difficulty}};
+        settings.values = {{kSizeKey, size}, {kDifficultyKey, difficulty}};
         game.newGame(settings);
     }
 

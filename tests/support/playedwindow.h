@@ -2,11 +2,12 @@
 #pragma once
 
 #include "boardpicture.h"
-#include "fakes.h"
-#include "look.h"
-#include "openwindow.h"
+#include "look/look.h"
+#include "look/twips.h"
 #include "ssiform1.h"
-#include "windowtest.h"
+#include "support/fakes.h"
+#include "support/windowtest.h"
+#include "windowsystem/openwindow.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -36,7 +37,7 @@ public:
     Window* open(const char* button, const char* name)
     {
         press(button);
-        Window* window = findOpenWindow<Window>(QLatin1String(name));
+        Window* window = findOpenWindow<Window>(name);
         return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
 
@@ -87,8 +88,8 @@ public:
         const int razmer = game().board.razmer;
         for (int c = 1; c <= game().board.gorkor; ++c)
             for (int r = 1; r <= game().board.vertkor; ++r) {
-                const int x = ((c - 1) * razmer + razmer / 2) / 15;
-                const int y = ((r - 1) * razmer + razmer / 5) / 15;
+                const int x = ((c - 1) * razmer + razmer / 2) / kTwipsPerPixel;
+                const int y = ((r - 1) * razmer + razmer / 5) / kTwipsPerPixel;
                 if (image.pixelColor(x, y) != expected(r, c))
                     return false;
             }

@@ -1,8 +1,8 @@
 // A canvas for testing the rules without a window: it keeps what was painted where, not pixels.
 #pragma once
 
-#include "canvas.h"
-#include "rounding.h"
+#include "game/canvas.h"
+#include "game/rounding.h"
 
 #include <map>
 #include <string>
@@ -42,8 +42,8 @@ public:
     // The window holds its size in whole pixels of 15 twips.
     void resizeArea(int w, int h) override
     {
-        width = static_cast<int>(roundHalfEven(w / 15.0)) * 15;
-        height = static_cast<int>(roundHalfEven(h / 15.0)) * 15;
+        width = static_cast<int>(roundHalfEven(w / double(kTwipsPerPixel))) * kTwipsPerPixel;
+        height = static_cast<int>(roundHalfEven(h / double(kTwipsPerPixel))) * kTwipsPerPixel;
     }
     bool areaEnabled() const override { return enabled; }
     void setAreaEnabled(bool e) override { enabled = e; }

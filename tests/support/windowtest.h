@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gameapplication.h"
+#include "look/twips.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -22,10 +23,10 @@ inline void click(const QObject* window, const char* button)
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
 }
 
-// A mouse release on the board at a position in twips (15 to a pixel).
+// A mouse release on the board at a position in twips.
 inline void releaseAt(QWidget* picture, int xTwips, int yTwips, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mouseRelease(picture, button, Qt::NoModifier, QPoint(xTwips / 15, yTwips / 15));
+    QTest::mouseRelease(picture, button, Qt::NoModifier, QPoint(xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel));
 }
 
 // The colour a widget shows at a position in twips, read from what it paints.
@@ -33,7 +34,7 @@ inline QColor shownAt(QWidget* widget, int xTwips, int yTwips)
 {
     const QImage image = widget->grab().toImage();
     const qreal ratio = image.devicePixelRatio();
-    return image.pixelColor(int(xTwips / 15.0 * ratio), int(yTwips / 15.0 * ratio));
+    return image.pixelColor(int(xTwips / double(kTwipsPerPixel) * ratio), int(yTwips / double(kTwipsPerPixel) * ratio));
 }
 
 // Whether a control shows all it draws: drawn two pixels taller at the top and at the bottom, it draws
@@ -74,16 +75,6 @@ inline void closeAllWindows()
     for (QWidget* window : QApplication::topLevelWidgets())
         window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// The top-level window of a type, if one is open.
-template <typename T>
-T* openWindow()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* found = qobject_cast<T*>(window); found && found->isVisible())
-            return found;
-    return nullptr;
 }
 
 // As QTEST_MAIN, with the game's own application object, so that the windows show the game's look.

@@ -1,8 +1,8 @@
 // The About box: what it shows, where, and the main window waiting for it however it closes.
 #include "frmabout.h"
-#include "playedwindow.h"
 #include "ssiform5.h"
-#include "temporarysettings.h"
+#include "support/playedwindow.h"
+#include "support/temporarysettings.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -21,7 +21,7 @@ private slots:
     void theBoxShowsTitleVersionStudioAndNotice()
     {
         PlayedWindow w;
-        frmAbout* about = w.open<frmAbout>("Command8", "frmAbout");
+        frmAbout* about = w.open<frmAbout>("Command8", frmAbout::kName);
         QVERIFY(about);
         QCOMPARE(about->windowTitle(), QString("Игра ПЛОКС"));
         QCOMPARE(about->size(), QSize(382, 171));
@@ -62,7 +62,7 @@ private slots:
         QFETCH(QString, way);
         PlayedWindow w;
         w.newGame();
-        frmAbout* about = w.open<frmAbout>("Command8", "frmAbout");
+        frmAbout* about = w.open<frmAbout>("Command8", frmAbout::kName);
         QVERIFY(!w.form->isEnabled());
         if (way == "OK")
             click(about, "cmdOK");
@@ -72,7 +72,7 @@ private slots:
             QTest::keyClick(about, Qt::Key_Escape);
         else
             about->close();
-        QTRY_VERIFY(!findOpenWindow<frmAbout>("frmAbout"));
+        QTRY_VERIFY(!findOpenWindow<frmAbout>(frmAbout::kName));
         QVERIFY(w.form->isEnabled());
         w.releaseOn(4, 4);
         QCOMPARE(w.move().hod, 1);
@@ -83,9 +83,9 @@ private slots:
         PlayedWindow w;
         w.newGame();
         w.press("Command7");
-        auto* help = findOpenWindow<ssiForm5>("ssiForm5");
+        auto* help = findOpenWindow<ssiForm5>(ssiForm5::kName);
         QVERIFY(help);
-        frmAbout* about = w.open<frmAbout>("Command8", "frmAbout");
+        frmAbout* about = w.open<frmAbout>("Command8", frmAbout::kName);
         const Grid board = w.pole();
         w.releaseOn(4, 4);
         w.press("Command5");
@@ -96,7 +96,7 @@ private slots:
         click(help, "Command2");
         QVERIFY(child<QPlainTextEdit>(help, "Text2")->isVisible());
         click(help, "Command4");
-        QTRY_VERIFY(!findOpenWindow<ssiForm5>("ssiForm5"));
+        QTRY_VERIFY(!findOpenWindow<ssiForm5>(ssiForm5::kName));
         QVERIFY(about->isVisible());
         about->close();
         QVERIFY(w.form->isEnabled());

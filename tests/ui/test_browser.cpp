@@ -2,16 +2,17 @@
 // address from every "В интернете" and from "Обновить", its view fitted to the window, the studio's site
 // and nothing else in it, nothing kept on disk, and the engine never without its sandbox unless the player
 // turns it off. The studio's site is served by the test on this machine.
-#include "arrangement.h"
+#include "browser/browserwindow.h"
+#include "browser/studio.h"
 #include "frmabout.h"
-#include "pageserver.h"
-#include "platform.h"
-#include "playedwindow.h"
-#include "processes.h"
+#include "look/twips.h"
 #include "ssiform5.h"
-#include "studio.h"
-#include "temporarysettings.h"
-#include "twips.h"
+#include "support/pageserver.h"
+#include "support/playedwindow.h"
+#include "support/processes.h"
+#include "support/temporarysettings.h"
+#include "windowsystem/platform.h"
+#include "windowsystem/windowframe.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -34,7 +35,7 @@ bool webEngineMapped()
 
 QWidget* browserWindow()
 {
-    return findOpenWindow<QWidget>(QStringLiteral("ssiForm2"));
+    return findOpenWindow<QWidget>(kBrowserWindowName);
 }
 
 // The view is asked for its address through Qt's properties, so this test never links the web engine.
@@ -98,7 +99,7 @@ int browserWindows()
 {
     int count = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
-        count += window->objectName() == QLatin1String("ssiForm2") && window->isVisible();
+        count += window->objectName() == QLatin1String(kBrowserWindowName) && window->isVisible();
     return count;
 }
 
@@ -109,7 +110,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("ssiForm2"))
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String(kBrowserWindowName))
             shape = QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor;
         return false;
     }
@@ -164,7 +165,7 @@ private slots:
         w.newGame();
         w.press("Command7");
         w.press("Command8");
-        findOpenWindow<frmAbout>("frmAbout")->close();
+        findOpenWindow<frmAbout>(frmAbout::kName)->close();
         QVERIFY(!webEngineMapped());
 
         // Loading the web engine takes a while, and the pointer says so until the window is up.
@@ -207,7 +208,7 @@ private slots:
 
         leaveTheStudio();
         w.press("Command7");
-        auto* help = findOpenWindow<ssiForm5>("ssiForm5");
+        auto* help = findOpenWindow<ssiForm5>(ssiForm5::kName);
         click(help, "Command3");
         QCOMPARE(browserWindow(), window);
         QVERIFY(help->isVisible());
@@ -216,7 +217,7 @@ private slots:
         // From the About box the browser is usable while the main window waits.
         leaveTheStudio();
         w.press("Command8");
-        auto* about = findOpenWindow<frmAbout>("frmAbout");
+        auto* about = findOpenWindow<frmAbout>(frmAbout::kName);
         click(about, "Command1");
         QCOMPARE(browserWindow(), window);
         QVERIFY(about->isVisible());
@@ -257,7 +258,7 @@ private slots:
         const QSize frame = window->frameGeometry().size() - window->size();
         const auto resizeOuter = [window, frame](int width, int height) { window->resize(QSize(width, height) - frame); };
         // Opened at its first size, the view already fits it.
-        const QSizeF outer = outerSizeInTwips(window);
+        const QSizeF outer = QSizeF(outerSize(window)) * kTwipsPerPixel;
         QCOMPARE(view->size(), QSize(pixelsFromTwips(outer.width() - 800), pixelsFromTwips(outer.height() - 700)));
         resizeOuter(600, 467); // 9000 x 7005 twips
         QCOMPARE(view->size(), QSize(547, 420));
@@ -272,7 +273,7 @@ private slots:
         w.press("Command3");
         QWidget* reopened = browserWindow();
         QVERIFY(reopened);
-        const QSizeF fresh = outerSizeInTwips(reopened);
+        const QSizeF fresh = QSizeF(outerSize(reopened)) * kTwipsPerPixel;
         QCOMPARE(child(reopened, "WebBrowser1")->size(),
                  QSize(pixelsFromTwips(fresh.width() - 800), pixelsFromTwips(fresh.height() - 700)));
         QTRY_VERIFY_WITH_TIMEOUT(atTheStudio(), 20000);

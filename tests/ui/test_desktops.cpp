@@ -3,14 +3,15 @@
 // window opens on the screen the main window has been moved to, within reach on a screen smaller than
 // itself. A window manager that puts a window's frame, not its client area, where it is asked still gets
 // the window placed right; and a compositor that maximises every window it shows still shows the game.
-#include "fixedwindow.h"
+#include "browser/browserwindow.h"
 #include "frmabout.h"
 #include "leveldialog.h"
-#include "placement.h"
-#include "platform.h"
-#include "playedwindow.h"
 #include "ssiform5.h"
-#include "temporarysettings.h"
+#include "support/playedwindow.h"
+#include "support/temporarysettings.h"
+#include "windowsystem/fixedwindow.h"
+#include "windowsystem/placement.h"
+#include "windowsystem/platform.h"
 
 #include <QScreen>
 #include <QWindow>
@@ -109,7 +110,7 @@ private slots:
         PlayedWindow w;
         w.form->move(screenNamed("small")->geometry().topLeft() + QPoint(10, 10));
         QTRY_COMPARE(w.form->screen()->name(), QString("small"));
-        for (const auto& [button, name] : {std::pair("Command11", "ssiForm3"), std::pair("Command12", "ssiForm4")}) {
+        for (const auto& [button, name] : {std::pair("Command11", kSizeDialog.name), std::pair("Command12", kDifficultyDialog.name)}) {
             auto* dialog = w.open<LevelDialog>(button, name);
             QVERIFY(dialog);
             checkWithin(dialog, "small");
@@ -118,14 +119,14 @@ private slots:
             dialog->close();
         }
 
-        auto* about = w.open<frmAbout>("Command8", "frmAbout");
+        auto* about = w.open<frmAbout>("Command8", frmAbout::kName);
         QVERIFY(about);
         checkWithin(about, "small");
         // 156, 129 from the screen's corner would leave it 22 pixels past its right edge and 4 past its bottom.
         QCOMPARE(about->frameGeometry().bottomRight(), screenNamed("small")->availableGeometry().bottomRight());
         about->close();
 
-        auto* help = w.open<ssiForm5>("Command7", "ssiForm5");
+        auto* help = w.open<ssiForm5>("Command7", ssiForm5::kName);
         QVERIFY(help);
         checkWithin(help, "small");
         QCOMPARE(help->frameGeometry().topLeft(), screenNamed("small")->availableGeometry().topLeft());
@@ -133,7 +134,7 @@ private slots:
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^igra: no built-in browser: .*"));
         w.press("Command3");
-        QWidget* browser = findOpenWindow<QWidget>(QStringLiteral("ssiForm2"));
+        QWidget* browser = findOpenWindow<QWidget>(kBrowserWindowName);
         QVERIFY(browser);
         checkWithin(browser, "small");
         browser->close();

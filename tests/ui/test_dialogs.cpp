@@ -1,8 +1,11 @@
 // The size and difficulty dialogs: what they show, what they store, and the main window waiting for them.
+#include "game/levels.h"
 #include "leveldialog.h"
-#include "platform.h"
-#include "playedwindow.h"
-#include "temporarysettings.h"
+#include "look/look.h"
+#include "look/twips.h"
+#include "support/playedwindow.h"
+#include "support/temporarysettings.h"
+#include "windowsystem/platform.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -42,10 +45,10 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("optionWidth");
         QTest::addColumn<QRect>("command1");
-        QTest::newRow("size") << "Command11" << "ssiForm3" << "Выбор размера"
+        QTest::newRow("size") << "Command11" << kSizeDialog.name << "Выбор размера"
                               << QStringList{"Маленький", "Средний", "Большой", "Принять", "Отменить"}
                               << QSize(234, 90) << 105 << QRect(120, 8, 105, 33);
-        QTest::newRow("difficulty") << "Command12" << "ssiForm4" << "Выбор сложности"
+        QTest::newRow("difficulty") << "Command12" << kDifficultyDialog.name << "Выбор сложности"
                                     << QStringList{"Низкая", "Средняя", "Высокая", "Принять", "Отмена"}
                                     << QSize(212, 85) << 121 << QRect(104, 8, 97, 33);
     }
@@ -72,11 +75,11 @@ private slots:
             auto* option = child<QRadioButton>(dialog, QStringLiteral("Option%1").arg(i).toLatin1().constData());
             QCOMPARE(option->text(), captions[i - 1]);
             QCOMPARE(option->geometry(), QRect(8, 16 + 24 * (i - 1), optionWidth, 13));
-            QCOMPARE(shownAt(option, optionWidth * 15 - 30, 90), QColor(0, 64, 0));
+            QCOMPARE(shownAt(option, optionWidth * kTwipsPerPixel - 30, 90), look::kWindowGround);
             QCOMPARE(option->font().pointSizeF(), 9.75);
             QVERIFY(option->font().bold());
             option->setChecked(true);
-            QVERIFY2(showsAllItDraws(option, QColor(0, 64, 0)), "the indicator or the caption is cut");
+            QVERIFY2(showsAllItDraws(option, look::kWindowGround), "the indicator or the caption is cut");
         }
         auto* accept = child<QPushButton>(dialog, "Command1");
         auto* cancel = child<QPushButton>(dialog, "Command2");
@@ -98,18 +101,18 @@ private slots:
     void firstRunStoresZeroAndTheNextGameIsTheSmallest()
     {
         PlayedWindow w;
-        LevelDialog* size = w.open<LevelDialog>("Command11", "ssiForm3");
+        LevelDialog* size = w.open<LevelDialog>("Command11", kSizeDialog.name);
         QVERIFY(!w.form->isEnabled());
         QCOMPARE(selected(size), 0);
         QCOMPARE(size->level(), 0);
         click(size, "Command1");
-        QTRY_VERIFY(!findOpenWindow<LevelDialog>("ssiForm3"));
+        QTRY_VERIFY(!findOpenWindow<LevelDialog>(kSizeDialog.name));
         QVERIFY(w.form->isEnabled());
-        QCOMPARE(settings_->get("Action2"), QVariant("0"));
+        QCOMPARE(settings_->get(kSizeKey), QVariant("0"));
 
-        LevelDialog* difficulty = w.open<LevelDialog>("Command12", "ssiForm4");
+        LevelDialog* difficulty = w.open<LevelDialog>("Command12", kDifficultyDialog.name);
         click(difficulty, "Command1");
-        QCOMPARE(settings_->get("Action1"), QVariant("0"));
+        QCOMPARE(settings_->get(kDifficultyKey), QVariant("0"));
 
         w.newGame();
         QCOMPARE(w.game().board.gorkor, 9);
@@ -127,8 +130,8 @@ private slots:
         QTest::addColumn<QString>("otherKey");
         QTest::addColumn<int>("option");
         for (int option = 1; option <= 3; ++option) {
-            QTest::addRow("size, option %d", option) << "Command11" << "ssiForm3" << "Action2" << "Action1" << option;
-            QTest::addRow("difficulty, option %d", option) << "Command12" << "ssiForm4" << "Action1" << "Action2" << option;
+            QTest::addRow("size, option %d", option) << "Command11" << kSizeDialog.name << kSizeKey << kDifficultyKey << option;
+            QTest::addRow("difficulty, option %d", option) << "Command12" << kDifficultyDialog.name << kDifficultyKey << kSizeKey << option;
         }
     }
 
@@ -147,38 +150,38 @@ private slots:
         QCOMPARE(settings_->get(otherKey), QVariant());
         w.newGame();
         const BoardState& board = w.game().board;
-        QCOMPARE(key == "Action2" ? board.gorkor : board.cvet, key == "Action2" ? 3 * option + 9 : 3 * option + 4);
+        QCOMPARE(key == kSizeKey ? board.gorkor : board.cvet, key == kSizeKey ? 3 * option + 9 : 3 * option + 4);
     }
 
     void aStoredLevelIsPreselectedAndWrittenBack()
     {
-        settings_->set("Action1", "2");
+        settings_->set(kDifficultyKey, "2");
         PlayedWindow w;
-        LevelDialog* dialog = w.open<LevelDialog>("Command12", "ssiForm4");
+        LevelDialog* dialog = w.open<LevelDialog>("Command12", kDifficultyDialog.name);
         QCOMPARE(selected(dialog), 2);
         QCOMPARE(dialog->level(), 2);
         click(dialog, "Command1");
-        QCOMPARE(settings_->get("Action1"), QVariant("2"));
+        QCOMPARE(settings_->get(kDifficultyKey), QVariant("2"));
     }
 
     void cancelAndTheCloseBoxStoreNothing()
     {
-        settings_->set("Action2", "1");
+        settings_->set(kSizeKey, "1");
         PlayedWindow w;
-        LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
+        LevelDialog* dialog = w.open<LevelDialog>("Command11", kSizeDialog.name);
         choose(dialog, 3);
         QCOMPARE(dialog->level(), 3);
         click(dialog, "Command2");
-        QTRY_VERIFY(!findOpenWindow<LevelDialog>("ssiForm3"));
+        QTRY_VERIFY(!findOpenWindow<LevelDialog>(kSizeDialog.name));
         QVERIFY(w.form->isEnabled());
-        QCOMPARE(settings_->get("Action2"), QVariant("1"));
+        QCOMPARE(settings_->get(kSizeKey), QVariant("1"));
 
-        dialog = w.open<LevelDialog>("Command11", "ssiForm3");
+        dialog = w.open<LevelDialog>("Command11", kSizeDialog.name);
         QCOMPARE(selected(dialog), 1);
         choose(dialog, 3);
         dialog->close(); // the close box
         QVERIFY(w.form->isEnabled());
-        QCOMPARE(settings_->get("Action2"), QVariant("1"));
+        QCOMPARE(settings_->get(kSizeKey), QVariant("1"));
         w.press("Command2");
         QCOMPARE(w.game().board.gorkor, 12);
     }
@@ -189,10 +192,10 @@ private slots:
         w.newGame();
         const Grid board = w.pole();
         const QImage shown = w.picture()->grab().toImage();
-        LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
+        LevelDialog* dialog = w.open<LevelDialog>("Command11", kSizeDialog.name);
         choose(dialog, 3);
         click(dialog, "Command1");
-        QCOMPARE(settings_->get("Action2"), QVariant("3"));
+        QCOMPARE(settings_->get(kSizeKey), QVariant("3"));
         QCOMPARE(w.pole(), board);
         QCOMPARE(w.picture()->grab().toImage(), shown);
         QCOMPARE(w.counter("Label1"), QString("Всего кубиков  228"));
@@ -217,17 +220,17 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(QString, written);
-        settings_->set("Action2", stored);
+        settings_->set(kSizeKey, stored);
         PlayedWindow w;
-        LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
+        LevelDialog* dialog = w.open<LevelDialog>("Command11", kSizeDialog.name);
         QCOMPARE(selected(dialog), 0);
         click(dialog, "Command1");
-        QCOMPARE(settings_->get("Action2"), QVariant(written));
+        QCOMPARE(settings_->get(kSizeKey), QVariant(written));
         // A choice of the player is stored whatever stood there.
         QTRY_VERIFY(w.form->isEnabled());
-        choose(w.open<LevelDialog>("Command11", "ssiForm3"), 3);
-        click(findOpenWindow<LevelDialog>("ssiForm3"), "Command1");
-        QCOMPARE(settings_->get("Action2"), QVariant("3"));
+        choose(w.open<LevelDialog>("Command11", kSizeDialog.name), 3);
+        click(findOpenWindow<LevelDialog>(kSizeDialog.name), "Command1");
+        QCOMPARE(settings_->get(kSizeKey), QVariant("3"));
     }
 
     // Whatever a hand-damaged file holds, a new game deals a sound board and both dialogs store a level
@@ -307,7 +310,7 @@ private slots:
         QFETCH(QString, refusal);
         if (refusal == "read-only" && runsAsSuperuser())
             QSKIP("the superuser may write any file");
-        settings_->set("Action2", "3");
+        settings_->set(kSizeKey, "3");
         const QString dir = QFileInfo(settings_->filePath()).absolutePath();
         const auto everyone = [](bool write) {
             return QFileDevice::ReadOwner | QFileDevice::ExeOwner | (write ? QFileDevice::WriteOwner : QFileDevice::Permissions());
@@ -322,7 +325,7 @@ private slots:
         };
         refuse(true);
         PlayedWindow w;
-        LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
+        LevelDialog* dialog = w.open<LevelDialog>("Command11", kSizeDialog.name);
         choose(dialog, 1);
         QString shown;
         QTimer::singleShot(0, [&shown] {
@@ -336,11 +339,11 @@ private slots:
         QVERIFY(dialog->isVisible());
         QVERIFY(!w.form->isEnabled());
         click(dialog, "Command2");
-        QTRY_VERIFY(!findOpenWindow<LevelDialog>("ssiForm3"));
+        QTRY_VERIFY(!findOpenWindow<LevelDialog>(kSizeDialog.name));
         QVERIFY(w.form->isEnabled());
 
         refuse(false);
-        LevelDialog* again = w.open<LevelDialog>("Command11", "ssiForm3");
+        LevelDialog* again = w.open<LevelDialog>("Command11", kSizeDialog.name);
         QCOMPARE(selected(again), 3);
         click(again, "Command2");
         QFile file(settings_->filePath());
@@ -353,7 +356,7 @@ private slots:
         PlayedWindow w;
         w.newGame();
         const Grid board = w.pole();
-        LevelDialog* dialog = w.open<LevelDialog>("Command11", "ssiForm3");
+        LevelDialog* dialog = w.open<LevelDialog>("Command11", kSizeDialog.name);
         w.releaseOn(5, 5);
         QCOMPARE(w.move().hod, 0);
         w.press("Command2");
@@ -362,7 +365,7 @@ private slots:
         // A second "Размер" or "Сложность" opens nothing more.
         w.press("Command11");
         w.press("Command12");
-        QCOMPARE(findOpenWindow<LevelDialog>("ssiForm4"), nullptr);
+        QCOMPARE(findOpenWindow<LevelDialog>(kDifficultyDialog.name), nullptr);
         int dialogs = 0;
         for (QWidget* window : QApplication::topLevelWidgets())
             dialogs += qobject_cast<LevelDialog*>(window) && window->isVisible();
@@ -380,7 +383,7 @@ private slots:
     void theDialogStaysWithinReachOfTheWaitingWindow()
     {
         PlayedWindow w;
-        LevelDialog* dialog = w.open<LevelDialog>("Command12", "ssiForm4");
+        LevelDialog* dialog = w.open<LevelDialog>("Command12", kDifficultyDialog.name);
         dialog->setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(!dialog->isMinimized());
         QVERIFY(dialog->isVisible());
@@ -393,7 +396,7 @@ private slots:
     void theStoreIsAPlainPerUserSettingsFile()
     {
         PlayedWindow w;
-        LevelDialog* dialog = w.open<LevelDialog>("Command12", "ssiForm4");
+        LevelDialog* dialog = w.open<LevelDialog>("Command12", kDifficultyDialog.name);
         choose(dialog, 3);
         click(dialog, "Command1");
         QFile file(settings_->filePath());

@@ -1,9 +1,8 @@
 // The help window: its two texts byte for byte, switching between them, its layout, and its life
 // beside the main window.
-#include "arrangement.h"
-#include "playedwindow.h"
 #include "ssiform5.h"
-#include "temporarysettings.h"
+#include "support/playedwindow.h"
+#include "support/temporarysettings.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -72,7 +71,7 @@ private slots:
         QCOMPARE(QByteArray(kButtons).count("\r\n"), 15);
 
         PlayedWindow w;
-        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
+        ssiForm5* help = w.open<ssiForm5>("Command7", ssiForm5::kName);
         QVERIFY(help);
         // Shown with their line breaks, and nothing else where the carriage returns stood.
         QCOMPARE(text(help, "Text1")->toPlainText(), QString::fromUtf8(kRules).replace("\r\n", "\n"));
@@ -83,7 +82,7 @@ private slots:
     void textBoxesAreReadOnlyAndWrap()
     {
         PlayedWindow w;
-        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
+        ssiForm5* help = w.open<ssiForm5>("Command7", ssiForm5::kName);
         QCOMPARE(help->windowTitle(), QString("Помощь"));
         QCOMPARE(help->size(), QSize(666, 485));
         QVERIFY(!help->parentWidget());
@@ -112,7 +111,7 @@ private slots:
     void theButtonsSwitchTheText()
     {
         PlayedWindow w;
-        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
+        ssiForm5* help = w.open<ssiForm5>("Command7", ssiForm5::kName);
         QVERIFY(text(help, "Text1")->isVisible());
         QVERIFY(!text(help, "Text2")->isVisible());
         for (int press = 0; press < 2; ++press) {
@@ -149,7 +148,7 @@ private slots:
     void theWindowIsArrangedFromItsOuterSize()
     {
         PlayedWindow w;
-        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
+        ssiForm5* help = w.open<ssiForm5>("Command7", ssiForm5::kName);
         const QSize frame = help->frameGeometry().size() - help->size();
         const auto resizeOuter = [help, frame](int width, int height) { help->resize(QSize(width, height) - frame); };
         // 8010 x 6000 twips outside: text boxes of 7610 x 4700, buttons at 5000.
@@ -172,9 +171,9 @@ private slots:
     {
         PlayedWindow w;
         w.newGame();
-        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
+        ssiForm5* help = w.open<ssiForm5>("Command7", ssiForm5::kName);
         click(help, "Command2");
-        QCOMPARE(w.open<ssiForm5>("Command7", "ssiForm5"), help);
+        QCOMPARE(w.open<ssiForm5>("Command7", ssiForm5::kName), help);
         QVERIFY(text(help, "Text2")->isVisible()); // not loaded again
         int helps = 0;
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -186,16 +185,16 @@ private slots:
 
         // "Выход" closes the help window only; the next one shows the rules again.
         click(help, "Command4");
-        QTRY_VERIFY(!findOpenWindow<ssiForm5>("ssiForm5"));
+        QTRY_VERIFY(!findOpenWindow<ssiForm5>(ssiForm5::kName));
         QVERIFY(w.form->isVisible());
-        help = w.open<ssiForm5>("Command7", "ssiForm5");
+        help = w.open<ssiForm5>("Command7", ssiForm5::kName);
         QVERIFY(text(help, "Text1")->isVisible());
     }
 
     void theHelpWindowOutlivesTheMainWindow()
     {
         PlayedWindow w;
-        ssiForm5* help = w.open<ssiForm5>("Command7", "ssiForm5");
+        ssiForm5* help = w.open<ssiForm5>("Command7", ssiForm5::kName);
         w.press("Command1");
         QTRY_VERIFY(w.form.isNull());
         QVERIFY(help->isVisible());

@@ -1,13 +1,14 @@
 // At a scale factor above 1 (QT_SCALE_FACTOR, 2 or 1.5) the board is drawn at the screen's own density,
 // not blown up, a release lands on the cell under the pointer, and the option buttons show all they draw.
 #include "boardpicture.h"
-#include "fakes.h"
 #include "leveldialog.h"
-#include "look.h"
-#include "openwindow.h"
+#include "look/look.h"
+#include "look/twips.h"
 #include "ssiform1.h"
-#include "temporarysettings.h"
-#include "windowtest.h"
+#include "support/fakes.h"
+#include "support/temporarysettings.h"
+#include "support/windowtest.h"
+#include "windowsystem/openwindow.h"
 
 #include <QRadioButton>
 #include <QSet>
@@ -21,7 +22,7 @@ private:
     TemporarySettings settings_;
     const double ratio_ = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
 
-    int device(double twips) const { return int(std::lround(twips / 15 * ratio_)); }
+    int device(double twips) const { return int(std::lround(twips / kTwipsPerPixel * ratio_)); }
 
 private slots:
     void boardEdgesAndCrossAreSharpAtTheScreensDensity()
@@ -54,8 +55,8 @@ private slots:
         int row = 1;
         while (pole(row, 1) == pole(row, 2))
             ++row;
-        const int edge = int(std::lround(381 / 15.0 * ratio_));
-        const int y = int((row - 1) * 381 / 15.0 * ratio_) + 10;
+        const int edge = int(std::lround(381 / double(kTwipsPerPixel) * ratio_));
+        const int y = int((row - 1) * 381 / double(kTwipsPerPixel) * ratio_) + 10;
         QCOMPARE(QColor(image.pixel(edge - 1, y)), look::paletteColour(pole(row, 1)));
         QCOMPARE(QColor(image.pixel(edge, y)), look::paletteColour(pole(row, 2)));
 
@@ -81,10 +82,10 @@ private slots:
             QCOMPARE(form.game().move.hod, 1);
             QCOMPARE(QPoint(form.game().move.gotm1, form.game().move.votm1), cell);
             const QImage after = picture->grab().toImage();
-            const QRect inside(QPoint(int(std::floor((cell.x() - 1) * razmer / 15.0 * ratio_)),
-                                      int(std::floor((cell.y() - 1) * razmer / 15.0 * ratio_))),
-                               QPoint(int(std::ceil(cell.x() * razmer / 15.0 * ratio_)),
-                                      int(std::ceil(cell.y() * razmer / 15.0 * ratio_))));
+            const QRect inside(QPoint(int(std::floor((cell.x() - 1) * razmer / double(kTwipsPerPixel) * ratio_)),
+                                      int(std::floor((cell.y() - 1) * razmer / double(kTwipsPerPixel) * ratio_))),
+                               QPoint(int(std::ceil(cell.x() * razmer / double(kTwipsPerPixel) * ratio_)),
+                                      int(std::ceil(cell.y() * razmer / double(kTwipsPerPixel) * ratio_))));
             int changed = 0;
             for (int y = 0; y < after.height(); ++y)
                 for (int x = 0; x < after.width(); ++x)
@@ -93,7 +94,7 @@ private slots:
                                  qPrintable(QString("the cross on %1,%2 reaches %3,%4").arg(cell.x()).arg(cell.y()).arg(x).arg(y)));
                         ++changed;
                     }
-            QVERIFY(changed > razmer / 15.0 * ratio_);
+            QVERIFY(changed > razmer / double(kTwipsPerPixel) * ratio_);
         }
     }
 
@@ -102,12 +103,12 @@ private slots:
         ssiForm1 form(std::make_unique<FixedSeedRandom>());
         form.show();
         click(&form, "Command11");
-        auto* dialog = findOpenWindow<LevelDialog>(QStringLiteral("ssiForm3"));
+        auto* dialog = findOpenWindow<LevelDialog>(kSizeDialog.name);
         QVERIFY(dialog);
         for (const char* name : {"Option1", "Option2", "Option3"}) {
             auto* option = child<QRadioButton>(dialog, name);
             option->setChecked(true);
-            QVERIFY2(showsAllItDraws(option, QColor(0, 64, 0)), name);
+            QVERIFY2(showsAllItDraws(option, look::kWindowGround), name);
         }
         dialog->close();
     }

@@ -2,8 +2,14 @@
 // colours with dark captions, the texts in their colours, the waiting main window unchanged, and, under a
 // desktop theme or style (IGRA_LOOK_REFERENCE names the pictures of the run without one), every window
 // the same to the pixel.
-#include "playedwindow.h"
-#include "temporarysettings.h"
+#include "frmabout.h"
+#include "game/levels.h"
+#include "leveldialog.h"
+#include "look/look.h"
+#include "ssiform1.h"
+#include "ssiform5.h"
+#include "support/playedwindow.h"
+#include "support/temporarysettings.h"
 
 #include <QDir>
 
@@ -23,21 +29,17 @@ struct WindowLook {
     QVector<Text> texts;
 };
 
-const QColor kGround(0, 64, 0);
-const QColor kNavy(0, 0, 128);
-const QColor kDarkBlue(0, 0, 64);
-const QColor kPurple(128, 0, 128);
 const QVector<WindowLook> kLooks = {
-    {"ssiForm1", nullptr, QColor(0, 128, 0),
-     {{"Label4", kDarkBlue, kGround}, {"Label1", kPurple, kGround}, {"Label2", kPurple, kGround},
-      {"Label3", kPurple, kGround}}},
-    {"ssiForm3", "Command11", QColor(0, 128, 0),
-     {{"Option1", kDarkBlue, kGround}, {"Option2", kDarkBlue, kGround}, {"Option3", kDarkBlue, kGround}}},
-    {"ssiForm4", "Command12", QColor(0, 128, 0),
-     {{"Option1", kDarkBlue, kGround}, {"Option2", kDarkBlue, kGround}, {"Option3", kDarkBlue, kGround}}},
-    {"ssiForm5", "Command7", QColor(0, 192, 0), {{"Text1", Qt::black, QColor(192, 255, 192)}}},
-    {"frmAbout", "Command8", QColor(0, 128, 0),
-     {{"lblTitle", kNavy, kGround}, {"lblVersion", kNavy, kGround}, {"lblDescription", QColor(0, 0, 255), kGround}}},
+    {ssiForm1::kName, nullptr, look::kButtonFace,
+     {{"Label4", look::kDarkBlue, look::kWindowGround}, {"Label1", look::kPurple, look::kWindowGround}, {"Label2", look::kPurple, look::kWindowGround},
+      {"Label3", look::kPurple, look::kWindowGround}}},
+    {kSizeDialog.name, "Command11", look::kButtonFace,
+     {{"Option1", look::kDarkBlue, look::kWindowGround}, {"Option2", look::kDarkBlue, look::kWindowGround}, {"Option3", look::kDarkBlue, look::kWindowGround}}},
+    {kDifficultyDialog.name, "Command12", look::kButtonFace,
+     {{"Option1", look::kDarkBlue, look::kWindowGround}, {"Option2", look::kDarkBlue, look::kWindowGround}, {"Option3", look::kDarkBlue, look::kWindowGround}}},
+    {ssiForm5::kName, "Command7", look::kHelpButtonFace, {{"Text1", Qt::black, look::kPaleGreen}}},
+    {frmAbout::kName, "Command8", look::kButtonFace,
+     {{"lblTitle", look::kNavy, look::kWindowGround}, {"lblVersion", look::kNavy, look::kWindowGround}, {"lblDescription", look::kBlue, look::kWindowGround}}},
 };
 
 // A control's rectangle in the window's picture, in device pixels.
@@ -78,7 +80,7 @@ private slots:
     void init()
     {
         settings_.clear();
-        settings_.set("Action2", "2"); // an option chosen in the size dialog
+        settings_.set(kSizeKey, "2"); // an option chosen in the size dialog
     }
 
     void cleanup() { closeAllWindows(); }

@@ -1,12 +1,14 @@
 // The main window as the player meets it: its layout, a new game, the board's picture, closing.
 #include "boardpicture.h"
-#include "boardtext.h"
-#include "fakes.h"
-#include "look.h"
-#include "rounding.h"
+#include "game/levels.h"
+#include "game/rounding.h"
+#include "look/look.h"
+#include "look/twips.h"
 #include "ssiform1.h"
-#include "temporarysettings.h"
-#include "windowtest.h"
+#include "support/boardtext.h"
+#include "support/fakes.h"
+#include "support/temporarysettings.h"
+#include "support/windowtest.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -57,7 +59,7 @@ private slots:
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(shownAt(form_, 7700, 7800), QColor(0, 64, 0));
+        QCOMPARE(shownAt(form_, 7700, 7800), look::kWindowGround);
     }
 
     void controlsStandAtTheirPlacesWithTheirCaptions_data()
@@ -97,7 +99,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QRect, twips);
         QWidget* control = child(form_, name.toLatin1().constData());
-        QCOMPARE(control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+        QCOMPARE(control->geometry(), QRect(twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel, twips.width() / kTwipsPerPixel, twips.height() / kTwipsPerPixel));
         if (auto* button = qobject_cast<QPushButton*>(control)) {
             QCOMPARE(button->text(), caption);
             QVERIFY(!button->isDefault() && !button->autoDefault());
@@ -105,7 +107,7 @@ private slots:
         if (auto* label = qobject_cast<QLabel*>(control))
             QCOMPARE(label->text(), caption);
         if (name.startsWith("Label")) {
-            QCOMPARE(control->parentWidget()->objectName(), name == "Label4" ? QString("ssiForm1") : QString("Frame3"));
+            QCOMPARE(control->parentWidget()->objectName(), name == "Label4" ? QString(ssiForm1::kName) : QString("Frame3"));
         }
         if (qobject_cast<QPushButton*>(control) || qobject_cast<QLabel*>(control)) {
             QCOMPARE(control->font().pointSizeF(), 9.75);
@@ -156,8 +158,8 @@ private slots:
 
     void newGameReadsTheStoredLevels()
     {
-        settings_.set("Action2", "3");
-        settings_.set("Action1", "3");
+        settings_.set(kSizeKey, "3");
+        settings_.set(kDifficultyKey, "3");
         click(form_, "Command2");
         QCOMPARE(form_->game().board.gorkor, 18);
         QCOMPARE(form_->game().board.vertkor, 29);
@@ -166,8 +168,8 @@ private slots:
         QCOMPARE(labelText("Label1"), QString("Всего кубиков  522"));
         checkPictureShowsTheBoard();
 
-        settings_.set("Action2", "abc");
-        settings_.set("Action1", "99999");
+        settings_.set(kSizeKey, "abc");
+        settings_.set(kDifficultyKey, "99999");
         click(form_, "Command2");
         QCOMPARE(form_->game().board.gorkor, 12);
         QCOMPARE(form_->game().board.cvet, 13);
@@ -184,11 +186,11 @@ private slots:
         } games[] = {{"0", {9, 14}},  {"2", {15, 23}}, {"1", {12, 19}}, {"3", {18, 29}}, {"2", {15, 24}},
                      {"0", {9, 14}},  {"3", {18, 28}}, {"1", {12, 19}}, {"0", {9, 14}},  {"0", {9, 14}}};
         for (const auto& game : games) {
-            settings_.set("Action2", game.level);
+            settings_.set(kSizeKey, game.level);
             click(form_, "Command2");
             const BoardState& board = form_->game().board;
             QCOMPARE(QSize(board.gorkor, board.vertkor), game.board);
-            QCOMPARE(picture()->size() * 15, QSize(4575, int(roundHalfEven(board.razmer * board.vertkor / 15.0)) * 15));
+            QCOMPARE(picture()->size() * kTwipsPerPixel, QSize(4575, int(roundHalfEven(board.razmer * board.vertkor / double(kTwipsPerPixel))) * kTwipsPerPixel));
         }
     }
 

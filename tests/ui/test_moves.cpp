@@ -1,7 +1,7 @@
 // Marking and removing cubes in the main window, the pause after a removal, and "Назад".
-#include "boardtext.h"
-#include "playedwindow.h"
-#include "temporarysettings.h"
+#include "support/boardtext.h"
+#include "support/playedwindow.h"
+#include "support/temporarysettings.h"
 
 class MovesTest : public QObject {
     Q_OBJECT

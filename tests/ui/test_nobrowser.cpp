@@ -1,8 +1,9 @@
 // Without the browser module the game goes on: the browser window's place says so and offers the
 // desktop's own browser.
-#include "playedwindow.h"
-#include "studio.h"
-#include "temporarysettings.h"
+#include "browser/browserwindow.h"
+#include "browser/studio.h"
+#include "support/playedwindow.h"
+#include "support/temporarysettings.h"
 
 #include <QLabel>
 
@@ -19,7 +20,7 @@ private slots:
         w.newGame();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^igra: no built-in browser: .*"));
         w.press("Command3");
-        QWidget* window = findOpenWindow<QWidget>(QStringLiteral("ssiForm2"));
+        QWidget* window = findOpenWindow<QWidget>(kBrowserWindowName);
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QString("Игра ПЛОКС"));
         auto* message = child<QLabel>(window, "Label1");
@@ -30,7 +31,7 @@ private slots:
         // A second press brings the same window forward; the game plays on.
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^igra: no built-in browser: .*"));
         w.press("Command3");
-        QCOMPARE(findOpenWindow<QWidget>(QStringLiteral("ssiForm2")), window);
+        QCOMPARE(findOpenWindow<QWidget>(kBrowserWindowName), window);
         w.releaseOn(2, 2);
         QCOMPARE(w.move().hod, 1);
         window->close();

@@ -1,6 +1,6 @@
 // The board tools of the main window: scrolling, closing an empty column, the eye, the overview, a new move.
-#include "playedwindow.h"
-#include "temporarysettings.h"
+#include "support/playedwindow.h"
+#include "support/temporarysettings.h"
 
 class ToolsTest : public QObject {
     Q_OBJECT

@@ -2,9 +2,9 @@
 // build, LeakSanitizer checks at exit that nothing leaked either.
 #include "frmabout.h"
 #include "leveldialog.h"
-#include "playedwindow.h"
 #include "ssiform5.h"
-#include "temporarysettings.h"
+#include "support/playedwindow.h"
+#include "support/temporarysettings.h"
 
 class WindowCyclesTest : public QObject {
     Q_OBJECT
@@ -24,12 +24,12 @@ private slots:
             form->Picture1_MouseUp(Qt::LeftButton, Qt::NoModifier, 100, 100);
             click(form, "Command7");
             click(form, "Command8");
-            findOpenWindow<frmAbout>("frmAbout")->close();
+            findOpenWindow<frmAbout>(frmAbout::kName)->close();
             click(form, "Command11");
-            click(findOpenWindow<LevelDialog>("ssiForm3"), "Command1");
+            click(findOpenWindow<LevelDialog>(kSizeDialog.name), "Command1");
             click(form, "Command12");
-            findOpenWindow<LevelDialog>("ssiForm4")->close();
-            click(findOpenWindow<ssiForm5>("ssiForm5"), "Command4");
+            findOpenWindow<LevelDialog>(kDifficultyDialog.name)->close();
+            click(findOpenWindow<ssiForm5>(ssiForm5::kName), "Command4");
             click(form, "Command1");
             deleteClosedWindows();
             QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(QString("round %1").arg(round)));

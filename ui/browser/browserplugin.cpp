@@ -1,7 +1,8 @@
 #include "browserplugin.h"
 
-#include "openwindow.h"
-#include "ssiform2.h"
+#include "browser/browserwindow.h"
+#include "browser/ssiform2.h"
+#include "windowsystem/openwindow.h"
 
 #include <QCoreApplication>
 #include <QOpenGLContext>
@@ -30,5 +31,5 @@ void shareOpenGLContexts()
 void BrowserPlugin::openBrowserWindow(const QWidget* opener)
 {
     shareOpenGLContexts();
-    openWindow<ssiForm2>(QStringLiteral("ssiForm2"), opener)->navigateToStudio();
+    openWindow<ssiForm2>(kBrowserWindowName, opener)->navigateToStudio();
 }

@@ -1,7 +1,7 @@
 // The browser module's entry: the game loads it, and the web engine with it, when the browser window first opens.
 #pragma once
 
-#include "browsermodule.h"
+#include "browser/browsermodule.h"
 
 #include <QObject>
 

@@ -1,25 +1,20 @@
 #include "ssiform2.h"
 
-#include "arrangement.h"
-#include "look.h"
-#include "placement.h"
-#include "studio.h"
-#include "studiopage.h"
-#include "twips.h"
-#include "windowframe.h"
+#include "browser/browserwindow.h"
+#include "browser/studio.h"
+#include "browser/studiopage.h"
+#include "look/look.h"
+#include "look/twips.h"
+#include "windowsystem/placement.h"
+#include "windowsystem/windowframe.h"
 
-#include <QEvent>
 #include <QPushButton>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
 ssiForm2::ssiForm2()
 {
-    setObjectName(QStringLiteral("ssiForm2"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Игра ПЛОКС"));
-    resize(rectFromTwips(0, 0, 10050, 7350).size());
-    look::setWindowLook(this);
+    setUpBrowserWindow(this);
 
     WebBrowser1 = new QWebEngineView(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
@@ -36,7 +31,7 @@ ssiForm2::ssiForm2()
     connect(Command1, &QPushButton::clicked, this, &ssiForm2::Command1_Click);
 
     placement::centreOnScreen(this);
-    watchFrame(this, this, [this] { ArrangeBrowserWindow(); });
+    followOuterSize(this, [this] { ArrangeBrowserWindow(); });
     ArrangeBrowserWindow();
 }
 
@@ -50,27 +45,9 @@ void ssiForm2::Command1_Click()
     navigateToStudio();
 }
 
-void ssiForm2::resizeEvent(QResizeEvent*)
-{
-    ArrangeBrowserWindow();
-}
-
-// The frame around the window becomes known only once the window system has put the window on the screen.
-void ssiForm2::moveEvent(QMoveEvent*)
-{
-    ArrangeBrowserWindow();
-}
-
-void ssiForm2::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        ArrangeBrowserWindow();
-    QWidget::changeEvent(event);
-}
-
 void ssiForm2::ArrangeBrowserWindow()
 {
-    const QSizeF outer = outerSizeInTwips(this);
+    const QSizeF outer = QSizeF(outerSize(this)) * kTwipsPerPixel;
     const std::optional<BrowserArrangement> arranged = arrangeBrowser(float(outer.width()), float(outer.height()));
     if (arranged)
         WebBrowser1->resize(pixelsFromTwips(arranged->viewWidth), pixelsFromTwips(arranged->viewHeight));

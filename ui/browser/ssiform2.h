@@ -3,7 +3,6 @@
 
 #include <QWidget>
 
-class QPushButton;
 class QWebEngineView;
 
 class ssiForm2 : public QWidget {
@@ -17,11 +16,6 @@ public:
 
 public slots:
     void Command1_Click();
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void ArrangeBrowserWindow();

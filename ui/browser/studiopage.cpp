@@ -1,7 +1,7 @@
 #include "studiopage.h"
 
-#include "studio.h"
-#include "waiting.h"
+#include "browser/studio.h"
+#include "windowsystem/waiting.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 #include "look.h"
 
-#include "gamestyle.h"
-#include "twips.h"
+#include "look/gamestyle.h"
+#include "look/twips.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -74,8 +74,12 @@ QPalette palette(const QColor& ground)
     return classic;
 }
 
-void setWindowLook(QWidget* window)
+void setUpWindow(QWidget* window, const char* name, const QString& title, const QSize& twips)
 {
+    window->setObjectName(QLatin1String(name));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(title);
+    window->resize(rectFromTwips(0, 0, twips.width(), twips.height()).size());
     window->setPalette(palette(kWindowGround));
     window->setAutoFillBackground(true);
 }

@@ -2,7 +2,7 @@
 // nothing of the desktop's theme.
 #pragma once
 
-#include "palette.h"
+#include "game/palette.h"
 
 #include <QColor>
 #include <QFont>
@@ -12,12 +12,23 @@
 class QLabel;
 class QPushButton;
 class QRect;
+class QSize;
 class QWidget;
 
 namespace look {
 
 inline const QColor kWindowGround{0, 64, 0};
 inline const QColor kButtonFace{0, 128, 0};
+// The help window's lighter button faces, and the pale green ground of its texts, which other windows
+// write in.
+inline const QColor kHelpButtonFace{0, 192, 0};
+inline const QColor kPaleGreen{192, 255, 192};
+// The inks: dark blue for "Цвет выбранного кубика" and the dialogs' options, purple for the counters,
+// navy for the About box's title, blue for the studio's name.
+inline const QColor kDarkBlue{0, 0, 64};
+inline const QColor kPurple{128, 0, 128};
+inline const QColor kNavy{0, 0, 128};
+inline const QColor kBlue{0, 0, 255};
 // The light grey of a desktop without a theme, behind its controls.
 inline const QColor kClassicGrey{239, 239, 239};
 
@@ -40,9 +51,10 @@ void setApplicationLook();
 // the same in every colour group: neither a theme nor a disabled or inactive window changes a colour.
 QPalette palette(const QColor& ground);
 
-// A window of the game: its dark green ground, and the game's palette for every control it holds,
-// whatever palettes the desktop gives each kind of control.
-void setWindowLook(QWidget* window);
+// A window of the game, made once for each opening: its name, which finds it while it is open, its title,
+// its first size in twips, its dark green ground, and the game's palette for every control it holds,
+// whatever palettes the desktop gives each kind of control. Closed, it is gone.
+void setUpWindow(QWidget* window, const char* name, const QString& title, const QSize& twips);
 
 // Paints a control's background in a colour of its own.
 void setGround(QWidget* widget, const QColor& colour);

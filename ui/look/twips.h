@@ -1,11 +1,10 @@
 // Window geometry is given in twips; Qt lays widgets out in device-independent pixels of 15 twips.
 #pragma once
 
-#include "rounding.h"
+#include "game/canvas.h"
+#include "game/rounding.h"
 
 #include <QRect>
-
-constexpr int kTwipsPerPixel = 15;
 
 inline int pixelsFromTwips(double twips)
 {

@@ -1,7 +1,7 @@
 #include "fixedwindow.h"
 
-#include "openwindow.h"
-#include "platform.h"
+#include "windowsystem/openwindow.h"
+#include "windowsystem/platform.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -56,11 +56,11 @@ void showAfreshWhenMaximisedOrMinimised(QWidget* window)
     new ShownAfresh(window);
 }
 
-void makeFixed(QWidget* window, Qt::WindowType type, const QSize& size)
+void makeFixed(QWidget* window, Qt::WindowType type)
 {
     window->setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                            | Qt::MSWindowsFixedSizeDialogHint);
-    window->setFixedSize(size);
+    window->setFixedSize(window->size());
     if (nativeWayland())
         showAfreshWhenMaximisedOrMinimised(window);
 }

@@ -3,10 +3,10 @@
 
 #include <Qt>
 
-class QSize;
 class QWidget;
 
-void makeFixed(QWidget* window, Qt::WindowType type, const QSize& size);
+// The window keeps the size it has.
+void makeFixed(QWidget* window, Qt::WindowType type);
 
 // Where the window system offers a maximise and a minimise box whatever the window asks for (native
 // Wayland), a fixed window answers either by being shown afresh as it was.

@@ -1,7 +1,7 @@
 // Opening a window of the game: the one already open comes to the front, otherwise a new one is made.
 #pragma once
 
-#include "placement.h"
+#include "windowsystem/placement.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -12,10 +12,11 @@
 // Every window of the game is top-level with no owner and deletes itself when it closes, so the
 // application's list of windows is the one record of which are open.
 template <typename Window>
-Window* findOpenWindow(const QString& name)
+Window* findOpenWindow(const char* name)
 {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<Window*>(widget); window && window->objectName() == name && window->isVisible())
+        if (auto* window = qobject_cast<Window*>(widget);
+            window && window->objectName() == QLatin1String(name) && window->isVisible())
             return window;
     return nullptr;
 }
@@ -43,7 +44,7 @@ inline void bringToFront(QWidget* window)
 
 // A new window opens on the screen of the window it is opened from.
 template <typename Window, typename... Arguments>
-Window* openWindow(const QString& name, const QWidget* opener, Arguments&&... arguments)
+Window* openWindow(const char* name, const QWidget* opener, Arguments&&... arguments)
 {
     Window* window = findOpenWindow<Window>(name);
     if (!window) {

@@ -1,7 +1,7 @@
 #include "placement.h"
 
-#include "windowframe.h"
-#include "platform.h"
+#include "windowsystem/platform.h"
+#include "windowsystem/windowframe.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "waiting.h"
 
-#include "openwindow.h"
+#include "windowsystem/openwindow.h"
 
 #include <QEvent>
 #include <QPointer>

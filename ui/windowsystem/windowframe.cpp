@@ -1,9 +1,10 @@
 #include "windowframe.h"
 
 #ifdef IGRA_X11
-#include "x11frame.h"
+#include "windowsystem/x11frame.h"
 #endif
 
+#include <QEvent>
 #include <QWidget>
 
 #include <utility>
@@ -26,6 +27,43 @@ std::optional<QMargins> windowFrame(const QWidget* window)
         return std::nullopt;
     return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
                     frame.bottom() - client.bottom());
+}
+
+QSize outerSize(const QWidget* window)
+{
+    return window->size().grownBy(windowFrame(window).value_or(QMargins()));
+}
+
+namespace {
+
+class OuterSizeFollower : public QObject {
+public:
+    OuterSizeFollower(QWidget* window, std::function<void()> arrange)
+        : QObject(window), window_(window), arrange_(std::move(arrange))
+    {
+        window->installEventFilter(this);
+        watchFrame(window, this, arrange_);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Move
+            || (event->type() == QEvent::ActivationChange && window_->isActiveWindow()))
+            arrange_();
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::function<void()> arrange_;
+};
+
+} // namespace
+
+void followOuterSize(QWidget* window, std::function<void()> arrange)
+{
+    new OuterSizeFollower(window, std::move(arrange));
 }
 
 void watchFrame([[maybe_unused]] QWidget* window, [[maybe_unused]] QObject* watcher,

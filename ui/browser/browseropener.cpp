@@ -1,9 +1,10 @@
 #include "browseropener.h"
 
-#include "browsermodule.h"
-#include "browserunavailable.h"
-#include "openwindow.h"
-#include "platform.h"
+#include "browser/browsermodule.h"
+#include "browser/browserunavailable.h"
+#include "browser/browserwindow.h"
+#include "windowsystem/openwindow.h"
+#include "windowsystem/platform.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
@@ -83,11 +84,11 @@ void openBrowserWindow(const QWidget* opener)
     // The web engine renders pages from the network; it runs for the superuser only without its sandbox,
     // which the game never turns off. A player who turns it off himself has the engine as he asked.
     if (runsAsSuperuser() && !sandboxTurnedOff())
-        openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"), opener,
+        openWindow<BrowserUnavailable>(kBrowserWindowName, opener,
                                        QStringLiteral("Встроенный браузер не запускается от имени администратора (root)."));
     else if (EngineStart start; BrowserModule* module = loadBrowserModule())
         module->openBrowserWindow(opener);
     else
-        openWindow<BrowserUnavailable>(QStringLiteral("ssiForm2"), opener, QStringLiteral("Встроенный браузер недоступен."));
+        openWindow<BrowserUnavailable>(kBrowserWindowName, opener, QStringLiteral("Встроенный браузер недоступен."));
     QTimer::singleShot(0, [] { QGuiApplication::restoreOverrideCursor(); });
 }

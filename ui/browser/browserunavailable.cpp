@@ -1,20 +1,16 @@
 #include "browserunavailable.h"
 
-#include "look.h"
-#include "placement.h"
-#include "studio.h"
-#include "twips.h"
+#include "browser/browserwindow.h"
+#include "browser/studio.h"
+#include "look/look.h"
+#include "windowsystem/placement.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 BrowserUnavailable::BrowserUnavailable(const QString& why)
 {
-    setObjectName(QStringLiteral("ssiForm2"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Игра ПЛОКС"));
-    resize(rectFromTwips(0, 0, 10050, 7350).size());
-    look::setWindowLook(this);
+    setUpBrowserWindow(this);
 
     auto* message = new QLabel(
         QStringLiteral("%1<br><br>Сайт студии можно открыть в обычном браузере: "
@@ -23,7 +19,7 @@ BrowserUnavailable::BrowserUnavailable(const QString& why)
         this);
     message->setObjectName(QStringLiteral("Label1"));
     message->setFont(look::font(12));
-    look::setTextColour(message, QColor(192, 255, 192));
+    look::setTextColour(message, look::kPaleGreen);
     message->setAlignment(Qt::AlignCenter);
     message->setWordWrap(true);
     message->setOpenExternalLinks(true);
