@@ -1,6 +1,8 @@
-// Draws the game's pictures into res/: the icon at 16, 32 and 48 pixels, as SVG and for a macOS bundle, and
-// the refresh button's chevrons. Run it by hand after changing a design here; the build uses the files it wrote.
-#include "game/palette.h"
+// Draws the game's pictures into res/: the icon at 16, 32 and 48 pixels for the desktop, as SVG and for a
+// macOS bundle, as the game draws it for its windows, and the refresh button's chevrons. Run it by hand after
+// changing a design; the build uses the files it wrote.
+#include "look/gameicon.h"
+#include "look/look.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -18,69 +20,7 @@
 
 namespace {
 
-QColor colour(ColourIndex index)
-{
-    const Rgb rgb = kPalette.at(static_cast<std::size_t>(index));
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-// The icon shows a move: two light blue cubes one apart in a row, the first marked with the white cross.
-struct IconLayout {
-    int size;
-    int pad;
-    int cell;
-    int gap;
-    std::vector<std::vector<ColourIndex>> cubes;
-};
-
-const std::vector<IconLayout> kIcons = {
-    {16, 1, 7, 0, {{9, 12}, {10, 11}}},
-    {32, 3, 8, 1, {{10, 12, 11}, {9, 12, 9}, {13, 10, 12}}},
-    {48, 2, 14, 1, {{10, 12, 11}, {9, 12, 9}, {13, 10, 12}}},
-};
-
-const QColor kPlate(0, 64, 0);
-
-QRect cellRect(const IconLayout& icon, int row, int column)
-{
-    return QRect(icon.pad + column * (icon.cell + icon.gap), icon.pad + row * (icon.cell + icon.gap), icon.cell,
-                 icon.cell);
-}
-
-// The marked cube: the second row's first cube on the larger icons, the first cube on the smallest.
-QPoint markedCell(const IconLayout& icon)
-{
-    return icon.cubes.size() == 2 ? QPoint(0, 0) : QPoint(0, 1);
-}
-
-QImage drawIcon(const IconLayout& icon)
-{
-    QImage image(icon.size, icon.size, QImage::Format_ARGB32);
-    image.fill(kPlate);
-    QPainter painter(&image);
-    for (int row = 0; row < int(icon.cubes.size()); ++row)
-        for (int column = 0; column < int(icon.cubes[row].size()); ++column) {
-            const QRect cube = cellRect(icon, row, column);
-            const QColor face = colour(icon.cubes[row][column]);
-            painter.fillRect(cube, face);
-            if (icon.cell >= 8) {
-                // A bevel: light from the top left.
-                painter.setPen(face.lighter(160));
-                painter.drawLine(cube.topLeft(), cube.topRight());
-                painter.drawLine(cube.topLeft(), cube.bottomLeft());
-                painter.setPen(face.darker(170));
-                painter.drawLine(cube.bottomLeft(), cube.bottomRight());
-                painter.drawLine(cube.topRight(), cube.bottomRight());
-            }
-        }
-    const QPoint marked = markedCell(icon);
-    const QRect cube = cellRect(icon, marked.y(), marked.x());
-    painter.setClipRect(cube);
-    painter.setPen(QPen(Qt::white, icon.size >= 48 ? 2 : 1));
-    painter.drawLine(cube.topLeft(), cube.bottomRight());
-    painter.drawLine(cube.bottomLeft(), cube.topRight());
-    return image;
-}
+using namespace look;
 
 QString svgColour(const QColor& c)
 {
@@ -94,12 +34,12 @@ QString drawSvg(const IconLayout& icon)
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << icon.size << "\" height=\"" << icon.size
         << "\" viewBox=\"0 0 " << icon.size << ' ' << icon.size << "\">\n"
-        << "  <rect width=\"" << icon.size << "\" height=\"" << icon.size << "\" fill=\"" << svgColour(kPlate)
+        << "  <rect width=\"" << icon.size << "\" height=\"" << icon.size << "\" fill=\"" << svgColour(kWindowGround)
         << "\"/>\n";
     for (int row = 0; row < int(icon.cubes.size()); ++row)
         for (int column = 0; column < int(icon.cubes[row].size()); ++column) {
             const QRect cube = cellRect(icon, row, column);
-            const QColor face = colour(icon.cubes[row][column]);
+            const QColor face = paletteColour(icon.cubes[row][column]);
             out << "  <rect x=\"" << cube.x() << "\" y=\"" << cube.y() << "\" width=\"" << icon.cell
                 << "\" height=\"" << icon.cell << "\" fill=\"" << svgColour(face) << "\" stroke=\""
                 << svgColour(face.darker(170)) << "\" stroke-width=\"1\"/>\n";

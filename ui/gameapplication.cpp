@@ -16,7 +16,6 @@ GameApplication::GameApplication(int& argc, char** argv)
     setApplicationVersion(QStringLiteral("1.0.0"));
     setDesktopFileName(QStringLiteral("example.virdon.igra"));
     look::setApplicationLook();
-    setWindowIcon(look::gameIcon());
 }
 
 bool GameApplication::notify(QObject* receiver, QEvent* event)

@@ -1,4 +1,4 @@
-// The application object: the game's look and icon, and the end of the game on a run-time error.
+// The application object: the game's look, and the end of the game on a run-time error.
 #pragma once
 
 #include <QApplication>

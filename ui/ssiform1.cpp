@@ -118,6 +118,7 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     // The game starts on the primary screen; every other window opens on the screen of the one it comes from.
     placement::onScreen(this, QGuiApplication::primaryScreen());
     placement::centreOnScreen(this);
+    look::setIconAfterFirstFrame(this);
 }
 
 // Where the canvas is known whole.

@@ -1,10 +1,13 @@
 #include "look.h"
 
+#include "look/gameicon.h"
 #include "look/gamestyle.h"
 #include "look/twips.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QToolTip>
 #include <QWidget>
@@ -13,23 +16,65 @@
 
 namespace look {
 
+// Drawn, not read from a file: the first image read has Qt look through every image format plug-in.
 QIcon gameIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/igra/icons/igra-%1.png").arg(size), QSize(size, size));
+    for (const IconLayout& layout : kIcons)
+        icon.addPixmap(QPixmap::fromImage(drawIcon(layout)));
     return icon;
+}
+
+// The first face of the game's that this machine has, found once among the faces it has: a font that names a
+// missing face has fontconfig search its fallbacks again for every font made.
+const QString& gameFamily()
+{
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const char* name : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"})
+            if (installed.contains(QLatin1String(name)))
+                return QString::fromLatin1(name);
+        return QString();
+    }();
+    return family;
 }
 
 QFont font(double points, QFont::Weight weight, bool italic)
 {
-    QFont face;
-    face.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
+    QFont face(gameFamily());
     face.setStyleHint(QFont::SansSerif);
     face.setPointSizeF(points);
     face.setWeight(weight);
     face.setItalic(italic);
     return face;
+}
+
+namespace {
+
+class IconAfterFirstFrame : public QObject {
+public:
+    explicit IconAfterFirstFrame(QWidget* first) : QObject(first) { first->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Once the frame being painted is on the screen.
+            QMetaObject::invokeMethod(this, [this] {
+                QApplication::setWindowIcon(gameIcon());
+                deleteLater();
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void setIconAfterFirstFrame(QWidget* first)
+{
+    new IconAfterFirstFrame(first);
 }
 
 void setApplicationLook()

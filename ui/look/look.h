@@ -40,6 +40,9 @@ inline QColor paletteColour(ColourIndex index)
 
 // The icon every window of the game carries.
 QIcon gameIcon();
+// Gives every window the game's icon once the first window has painted its first frame: drawing the icon and
+// handing it to the window system add nothing to the time the player waits for the game.
+void setIconAfterFirstFrame(QWidget* first);
 
 // "MS Sans Serif", or the nearest sans-serif face with Cyrillic letters where it is missing.
 QFont font(double points, QFont::Weight weight = QFont::Bold, bool italic = false);
