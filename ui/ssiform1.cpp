@@ -56,6 +56,10 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
 {
     look::setUpWindow(this, kName, QStringLiteral("Игра"), QSize(7740, 7860));
     makeFixed(this, Qt::Window);
+    // Every caption and counter in one font and every button in one face: the window's own.
+    const QFont captionFont = look::font(9.75);
+    setFont(captionFont);
+    look::setButtonFace(this, look::kButtonFace);
 
     // The frames come first so that the controls lying over them are drawn on top.
     const auto addFrame = [this](const char* name, int left, int top, int width, int height) {
@@ -82,7 +86,6 @@ ssiForm1::ssiForm1(std::unique_ptr<RandomSource> random)
     Picture2->setFocusPolicy(Qt::StrongFocus);
 
     // Drawn over the colour panel's left edge.
-    const QFont captionFont = look::font(9.75);
     look::addLabel(this, "Label4", QStringLiteral("Цвет выбранного кубика"), QRect(4800, 120, 2175, 495), captionFont,
                    look::kDarkBlue);
 

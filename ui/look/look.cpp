@@ -156,11 +156,15 @@ void setButtonFace(QWidget* widget, const QColor& colour)
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& twips,
                        const QFont& face, const QColor& colour)
 {
+    // A control takes a font or a face of its own only where its window's do not serve: each costs the
+    // window's first showing.
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(rectFromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-    button->setFont(face);
-    setButtonFace(button, colour);
+    if (face != parent->font())
+        button->setFont(face);
+    if (colour != parent->palette().color(QPalette::Button))
+        setButtonFace(button, colour);
     return button;
 }
 
@@ -172,7 +176,8 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->setGeometry(rectFromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    label->setFont(face);
+    if (face != parent->font())
+        label->setFont(face);
     setGround(label, kWindowGround);
     setTextColour(label, textColour);
     return label;
