@@ -62,6 +62,7 @@ QRect BoardPicture::deviceBox(int x1, int y1, int x2, int y2) const
 
 void BoardPicture::fillBox(int x1, int y1, int x2, int y2, const QColor& colour)
 {
+    fitImage();
     const QRect box = deviceBox(x1, y1, x2, y2);
     if (box.isEmpty())
         return;
@@ -76,6 +77,7 @@ void BoardPicture::fillBox(int x1, int y1, int x2, int y2, const QColor& colour)
 
 void BoardPicture::drawLine(int x1, int y1, int x2, int y2, const QColor& colour)
 {
+    fitImage();
     const QRect box = deviceBox(x1, y1, x2, y2);
     if (box.isEmpty())
         return;
@@ -103,16 +105,22 @@ void BoardPicture::changed()
     update();
 }
 
+// Until the first drawing the board is white, and a blank board holds no picture in memory.
 void BoardPicture::resizeEvent(QResizeEvent*)
 {
-    fitImage();
+    if (!image_.isNull())
+        fitImage();
 }
 
 void BoardPicture::paintEvent(QPaintEvent*)
 {
     updatePending_ = false;
-    fitImage();
     QPainter painter(this);
+    if (image_.isNull()) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    fitImage();
     painter.drawImage(QPoint(0, 0), image_);
 }
 
