@@ -367,6 +367,7 @@ private slots:
             x_->activate(main_);
         }));
         QVERIFY(x_->isMapped(main_));
+        QVERIFY(x_->waitUntil([&] { return inFrontOfTheMainWindow(size); })); // back where the click goes
         press(size, 1800, 720); // "Отменить"
         QVERIFY(x_->windowGone(QStringLiteral("^Выбор размера$")));
 
