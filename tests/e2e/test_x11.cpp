@@ -91,8 +91,7 @@ private:
     void press(int left, int top) { press(main_, left, top); }
     void pressNewGame() { press(4920, 2880); }
 
-    // Does something and waits until the game shows it has taken it in the window given: its time of the
-    // latest input or showing moves on.
+    // Does something and waits until the game shows it took it in the window: its latest input's time moves on.
     bool takenIn(const QString& window, const std::function<void()>& action)
     {
         const QString before = x_->userTime(window);
@@ -311,10 +310,7 @@ private slots:
         QVERIFY2(x_->waitUntil([&] { return inFrontOfTheMainWindow(dialog); }, 3000), "after activating the main window");
 
         // Minimised, alone or with the main window, it comes back with the main window and loses nothing.
-        QVERIFY(takenIn(dialog, [&] {
-            x_->minimise(dialog);
-            x_->activate(main_);
-        }));
+        QVERIFY(takenIn(dialog, [&] { x_->minimise(dialog); x_->activate(main_); }));
         QVERIFY2(x_->waitUntil([&] { return x_->isMapped(dialog) && inFrontOfTheMainWindow(dialog); }, 3000),
                  "after minimising it");
         if (!setting.isEmpty())
@@ -362,10 +358,7 @@ private slots:
         const QString size = x_->settledWindow(QStringLiteral("^Выбор размера$"));
         QVERIFY(!size.isEmpty());
         // The window manager passes on the close request before the activation that brings the dialog back.
-        QVERIFY(takenIn(size, [&] {
-            x_->requestClose(main_);
-            x_->activate(main_);
-        }));
+        QVERIFY(takenIn(size, [&] { x_->requestClose(main_); x_->activate(main_); }));
         QVERIFY(x_->isMapped(main_));
         QVERIFY(x_->waitUntil([&] { return inFrontOfTheMainWindow(size); })); // back where the click goes
         press(size, 1800, 720); // "Отменить"
@@ -402,10 +395,7 @@ private slots:
         const QMargins frame = x_->frameExtents(help);
         for (const char* extents : {"2000, 2000, 2000, 2000", "4294967295, 4294967295, 4294967295, 4294967295"}) {
             // A click on the text reaches the game after the record's change.
-            QVERIFY(takenIn(help, [&] {
-                x_->setFrameExtents(help, QLatin1String(extents));
-                x_->click(help, QPoint(100, 100));
-            }));
+            QVERIFY(takenIn(help, [&] { x_->setFrameExtents(help, QLatin1String(extents)); x_->click(help, QPoint(100, 100)); }));
             QVERIFY2(measureHelp(x_->shotOf(help)) == measureHelp(shown), extents);
         }
         x_->setFrameExtents(help, QStringLiteral("%1, %2, %3, %4").arg(frame.left()).arg(frame.right()).arg(frame.top()).arg(frame.bottom()));

@@ -185,7 +185,7 @@ QString X11Session::settledWindow(const QString& titlePattern, int milliseconds)
         const bool still = !area.isEmpty() && window == found && area == last;
         found = window;
         last = area;
-        return still && (!hasWindowManager() || framed(window));
+        return still && (!hasWindowManager() || !frameExtents(window).isNull());
     }, milliseconds);
     return found;
 }
@@ -240,12 +240,6 @@ QRect X11Session::clientArea(const QString& window)
             area.setHeight(value[0]);
     }
     return area;
-}
-
-bool X11Session::framed(const QString& window)
-{
-    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS")})
-        .contains(QLatin1Char('='));
 }
 
 QMargins X11Session::frameExtents(const QString& window)

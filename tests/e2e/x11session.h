@@ -51,12 +51,9 @@ public:
     // What the window manager and a task bar see of a window.
     QString title(const QString& window);   // _NET_WM_NAME
     QString transientFor(const QString& window); // WM_TRANSIENT_FOR
-    // The time of the latest input the game took in the window, or of its latest showing: a change shows
-    // that the game has seen a click or a key, or shown the window afresh.
-    QString userTime(const QString& window);     // _NET_WM_USER_TIME
+    QString userTime(const QString& window); // _NET_WM_USER_TIME: of the latest input taken, or showing
     QRect clientArea(const QString& window); // on the screen
     QMargins frameExtents(const QString& window);
-    bool framed(const QString& window); // the window manager has recorded the frame
     QRect frame(const QString& window) { return clientArea(window).marginsAdded(frameExtents(window)); }
     bool isMapped(const QString& window);
     QStringList stacking();      // managed windows, bottom to top

@@ -137,14 +137,10 @@ private:
     PageServer studio_{{{"/", kFrontPage},
                         {"/inside", "<html><head><title>inside</title></head><body>inside</body></html>"},
                         {"/alert", "<html><body><script>alert('<b>a page</b> speaks')</script></body></html>"},
-                        {"/timed", "<html><body><script>var i = 0; setInterval(() => { document.title = i; "
-                                   "location.href = 'http://elsewhere.example/n' + i++; }, 100)</script></body></html>"},
-                        {"/others", "<html><body><img src='http://other.example/picture.png' onerror=\"fetch("
-                                    "'http://other.example/data').finally(() => document.title = 'fetched')\"></body></html>"},
-                        {"/files", "<html><head><title>files</title></head><body style='margin: 0'><input type='file' onclick=\"setTimeout(() => "
-                                   "document.title = 'asked', 500)\" style='display: block; width: 100%; height: 60px'>"
-                                   "</body></html>"},
-                        {"/alerts", "<html><body><script>for (;;) alert('again')</script></body></html>"}}};
+                        {"/timed", "<script>var i = 0; setInterval(() => location.href = 'http://elsewhere.example/' + (document.title = i++), 100)</script>"},
+                        {"/others", "<img src='http://other.example/a.png' onerror=\"fetch('http://other.example/b').finally(() => document.title = 'fetched')\">"},
+                        {"/files", "<title>files</title><input type='file' onclick=\"setTimeout(() => document.title = 'asked', 500)\" style='display: block; width: 100%; height: 90px'>"},
+                        {"/alerts", "<script>for (;;) alert('again')</script>"}}};
     // Where the engine would keep its data and its cache.
     QTemporaryDir data_;
     QTemporaryDir cache_;
@@ -292,12 +288,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("studio"), 20000);
         Addresses shown;
         connect(child(browserWindow(), "WebBrowser1"), SIGNAL(urlChanged(QUrl)), &shown, SLOT(open(QUrl)));
-        const QList<QUrl> elsewhere = {QUrl("http://elsewhere.example/page"), QUrl("http://evilwww.virdon.example/"),
-                                       QUrl("http://www.virdon.example.evil.example/")};
-        for (const int band : {1, 4, 5}) {
-            const qsizetype before = desktop.list.size();
-            clickLink(band);
-            QTRY_COMPARE_WITH_TIMEOUT(desktop.list, elsewhere.mid(0, before + 1), 20000);
+        const QList<QUrl> elsewhere = {QUrl("http://elsewhere.example/page"), QUrl("http://evilwww.virdon.example/"), QUrl("http://www.virdon.example.evil.example/")};
+        for (int i = 0; i < 3; ++i) { // one click at a time: each is one press of the player's
+            clickLink(QList{1, 4, 5}[i]);
+            QTRY_COMPARE_WITH_TIMEOUT(desktop.list, elsewhere.mid(0, i + 1), 20000);
         }
         clickLink(2);
         clickLink(3);
@@ -338,9 +332,8 @@ private slots:
         QCOMPARE(w.game().board.gorkor, 12);
     }
 
-    // A page reaches nothing beyond its window: its scripts give the desktop's browser an address only
-    // for the player's press, one for each; it asks no other host for anything and no file of the player's;
-    // and however often it speaks, the close box closes the window.
+    // A page reaches nothing beyond its window: the desktop's browser gets one address per press of the player's,
+    // none from scripts; no other host is asked, no file chooser shows; the close box closes a speaking page.
     void aPageStaysInItsWindow()
     {
         Addresses desktop;
@@ -357,7 +350,7 @@ private slots:
         clickLink(0);
         const int clicked = shownTitle().toInt();
         QTRY_VERIFY_WITH_TIMEOUT(shownTitle().toInt() >= clicked + 10, 20000);
-        QVERIFY2(desktop.list.size() <= 1, qPrintable(QString::number(desktop.list.size())));
+        QVERIFY(desktop.list.size() <= 1);
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 
         goTo("/others");
@@ -365,40 +358,26 @@ private slots:
         for (const QUrl& asked : studio_.asked)
             QCOMPARE(asked.host(), QString("www.virdon.example"));
 
-        bool chooserShown = false;
-        QTimer whileAsked;
-        connect(&whileAsked, &QTimer::timeout, [&] {
+        // A modal dialog (a file chooser) is counted and closed; a page's message has the close box pressed.
+        int modal = 0;
+        bool closeAsked = false;
+        const QPointer<QWidget> browser = window;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                chooserShown = true;
+                ++modal;
                 dialog->reject();
-            }
+            } else if (browser && !browser->isEnabled() && !std::exchange(closeAsked, true))
+                QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(browser->windowHandle());
         });
-        whileAsked.start(50);
+        watch.start(50);
         goTo("/files");
         QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("files"), 20000);
         clickLink(0);
         QTRY_COMPARE_WITH_TIMEOUT(shownTitle(), QString("asked"), 20000);
-        QVERIFY(!chooserShown);
-        whileAsked.stop();
-
-        // The window system's close request, as the close box makes it, once the page's message is on view;
-        // a window that stays answers the page's messages, so that the test goes on to fail.
-        QTimer whileSpeaking;
-        const QPointer<QWidget> speaking = window;
-        bool closeAsked = false;
-        connect(&whileSpeaking, &QTimer::timeout, [&] {
-            if (!speaking || speaking->isEnabled())
-                return;
-            if (!std::exchange(closeAsked, true))
-                QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(speaking->windowHandle());
-            else if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                box->accept();
-        });
-        whileSpeaking.start(50);
         goTo("/alerts");
         QTRY_VERIFY_WITH_TIMEOUT(!browserWindow(), 20000);
-        w.newGame();
-        QCOMPARE(w.game().board.gorkor, 12);
+        QCOMPARE(modal, 0);
     }
 
     // Run without QTWEBENGINE_DISABLE_SANDBOX (test_browser_as_superuser): the engine never starts for the

@@ -11,7 +11,6 @@
 #include "support/temporarysettings.h"
 #include "windowsystem/fixedwindow.h"
 #include "windowsystem/placement.h"
-#include "windowsystem/platform.h"
 
 #include <QScreen>
 #include <QWindow>
@@ -138,21 +137,6 @@ private slots:
         QVERIFY(browser);
         checkWithin(browser, "small");
         browser->close();
-    }
-
-    // Where the session offers an X server the game chooses it, unless the player names a platform, here
-    // on the command line.
-    void aPlatformThePlayerNamesOnTheCommandLineWins()
-    {
-        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-        qunsetenv("QT_QPA_PLATFORM");
-        qputenv("DISPLAY", ":0");
-        char game[] = "igra", option[] = "-platform", offscreen[] = "offscreen";
-        char* named[] = {game, option, offscreen};
-        PlatformArguments gameChooses(1, named), playerNamed(3, named);
-        qputenv("QT_QPA_PLATFORM", platform);
-        QCOMPARE(QByteArrayList(gameChooses.values(), gameChooses.values() + gameChooses.count()), QByteArrayList({"igra", "-platform", "xcb;wayland"}));
-        QCOMPARE(playerNamed.count(), 3);
     }
 
     void aWindowManagerThatPutsTheFrameWhereAskedStillCentresTheWindow()

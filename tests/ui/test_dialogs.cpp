@@ -294,9 +294,8 @@ private slots:
         QCOMPARE(w.game().board.cvet, 7);
     }
 
-    // A store that cannot be written says so and keeps the dialog, and leaves nothing behind: once it may be
-    // written again, it holds and shows what it held. Only an ordinary user meets a read-only store
-    // (test_dialogs_as_user runs this as one).
+    // A store that cannot be written says so, keeps the dialog and leaves nothing behind: written again, it holds
+    // and shows what it held. A read-only store binds only an ordinary user (test_ui_dialogs_as_user).
     void aRefusedSaveSaysSoAndLeavesNothingBehind_data()
     {
         QTest::addColumn<QString>("refusal");
@@ -311,17 +310,15 @@ private slots:
         if (refusal == "read-only" && runsAsSuperuser())
             QSKIP("the superuser may write any file");
         settings_->set(kSizeKey, "3");
-        const QString dir = QFileInfo(settings_->filePath()).absolutePath();
-        const auto everyone = [](bool write) {
-            return QFileDevice::ReadOwner | QFileDevice::ExeOwner | (write ? QFileDevice::WriteOwner : QFileDevice::Permissions());
-        };
+        const QString file = settings_->filePath(), dir = QFileInfo(file).absolutePath();
         const auto refuse = [&](bool refused) {
+            const auto permissions = QFileDevice::ReadOwner | QFileDevice::ExeOwner | (refused ? QFileDevice::Permissions() : QFileDevice::WriteOwner);
             if (refusal == "file")
-                QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, refused ? settings_->filePath() : dir);
+                QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, refused ? file : dir);
             else if (refusal == "lock")
                 refused ? QDir(dir).mkdir("igra.conf.lock") : QDir(dir).rmdir("igra.conf.lock");
             else
-                QFile::setPermissions(settings_->filePath(), everyone(!refused)), QFile::setPermissions(dir, everyone(!refused));
+                QFile::setPermissions(file, permissions), QFile::setPermissions(dir, permissions);
         };
         refuse(true);
         PlayedWindow w;
@@ -346,9 +343,8 @@ private slots:
         LevelDialog* again = w.open<LevelDialog>("Command11", kSizeDialog.name);
         QCOMPARE(selected(again), 3);
         click(again, "Command2");
-        QFile file(settings_->filePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY2(file.readAll().contains("Action2=3"), qPrintable(refusal));
+        QFile stored(file);
+        QVERIFY(stored.open(QIODevice::ReadOnly) && stored.readAll().contains("Action2=3"));
     }
 
     void theWaitingMainWindowTakesNoInput()
