@@ -1,37 +1,18 @@
 #include "x11frame.h"
 
+#include "windowsystem/x11.h"
+
 #include <QAbstractNativeEventFilter>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QScreen>
 #include <QWidget>
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <cstdlib>
-#include <memory>
 #include <utility>
 
 namespace {
-
-template <typename Reply>
-using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_connection_t* x11Connection()
-{
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
-{
-    const XcbReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, uint16_t(std::strlen(name)), name), nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
 
 // The window manager records the frame it draws around a window in this property of the window, and names
 // it among the properties it supports, in this one of the root window. The names are looked up once: the
