@@ -1,6 +1,9 @@
 #include "waiting.h"
 
 #include "windowsystem/openwindow.h"
+#ifdef IGRA_X11
+#include "windowsystem/x11activation.h"
+#endif
 
 #include <QEvent>
 #include <QPointer>
@@ -59,5 +62,8 @@ void belongsTo(QWidget* dialog, QWidget* waiting)
     dialog->winId();
     waiting->winId();
     dialog->windowHandle()->setTransientParent(waiting->windowHandle());
+#ifdef IGRA_X11
+    activeOnlyByFocus(dialog);
+#endif
     new InFront(dialog, waiting);
 }
