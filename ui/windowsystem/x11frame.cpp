@@ -2,8 +2,6 @@
 
 #include "windowsystem/x11.h"
 
-#include <QAbstractNativeEventFilter>
-#include <QCoreApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -64,24 +62,18 @@ std::optional<QMargins> soundFrame(const xcb_get_property_reply_t& reply, const 
     return QMargins(int(extents[0]), int(extents[2]), int(extents[1]), int(extents[3]));
 }
 
-class FrameWatch : public QObject, public QAbstractNativeEventFilter {
+class FrameWatch : public X11EventFilter {
 public:
     FrameWatch(QWidget* window, QObject* watcher, std::function<void()> changed, xcb_atom_t frameExtents)
-        : QObject(watcher), window_(window), changed_(std::move(changed)), frameExtents_(frameExtents)
+        : X11EventFilter(watcher, XCB_PROPERTY_NOTIFY), window_(window), changed_(std::move(changed)),
+          frameExtents_(frameExtents)
     {
-        QCoreApplication::instance()->installNativeEventFilter(this);
     }
 
-    ~FrameWatch() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
-
-    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+protected:
+    bool seen(const void* event) override
     {
-        if (type != "xcb_generic_event_t")
-            return false;
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
-            return false;
-        const auto* property = static_cast<const xcb_property_notify_event_t*>(message);
+        const auto* property = static_cast<const xcb_property_notify_event_t*>(event);
         if (property->atom == frameExtents_ && window_->internalWinId() == property->window)
             QMetaObject::invokeMethod(this, changed_, Qt::QueuedConnection);
         return false;
