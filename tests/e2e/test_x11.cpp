@@ -311,11 +311,10 @@ private slots:
 
         // Minimised, alone or with the main window, it comes back with the main window and loses nothing, even
         // where the player brings back the main window at the very moment the game brings back the dialog.
-        for (int round = 0; round < 10; ++round) {
-            QVERIFY(takenIn(dialog, [&] { x_->minimise(dialog); x_->activate(main_); }));
-            QVERIFY2(x_->waitUntil([&] { return x_->isMapped(dialog) && inFrontOfTheMainWindow(dialog); }, 3000),
+        for (int round = 0; round < 10; ++round)
+            QVERIFY2(takenIn(dialog, [&] { x_->minimise(dialog); x_->activate(main_); })
+                         && x_->waitUntil([&] { return x_->isMapped(dialog) && inFrontOfTheMainWindow(dialog); }, 3000),
                      "after minimising it");
-        }
         if (!setting.isEmpty())
             x_->click(dialog, QPoint(120 / kTwipsPerPixel + 6, 960 / kTwipsPerPixel + 6)); // the third option
         press(dialog, accept.x(), accept.y());                      // "Принять" or "OK"

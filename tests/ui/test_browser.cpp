@@ -340,7 +340,7 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &desktop, "open");
         PlayedWindow w;
         w.press("Command3");
-        QWidget* window = browserWindow();
+        const QPointer<QWidget> window = browserWindow(); // the close box ends it below
         const auto goTo = [window](const char* path) {
             child(window, "WebBrowser1")->setProperty("url", QUrl(QLatin1String(kStudioUrl) + QLatin1String(path)));
         };
@@ -361,14 +361,13 @@ private slots:
         // A modal dialog (a file chooser) is counted and closed; a page's message has the close box pressed.
         int modal = 0;
         bool closeAsked = false;
-        const QPointer<QWidget> browser = window;
         QTimer watch;
         connect(&watch, &QTimer::timeout, [&] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 ++modal;
                 dialog->reject();
-            } else if (browser && !browser->isEnabled() && !std::exchange(closeAsked, true))
-                QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(browser->windowHandle());
+            } else if (window && !window->isEnabled() && !std::exchange(closeAsked, true))
+                QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(window->windowHandle());
         });
         watch.start(50);
         goTo("/files");
